@@ -1,0 +1,133 @@
+#include "App.h"
+
+extern "C" {
+#include <lauxlib.h>
+#include <lualib.h>
+}
+
+#include "ErrorManager.h"
+#include "FennickModel.h"
+#include "LuaAppWorkspace.h"
+#include "LuaInitializer.h"
+#include "arx/app/ResourceManager.h"
+#include "arx/uisupport/CommandRegistry.h"
+#include "arx/uisupport/SyntheticCmdMgr.h"
+#include "kqkernel/KqKernel.h"
+#include "os/Event.h"
+#include "zelcore/Config.h"
+#include "zelcore/ConsoleCommand.h"
+#include "zelcore/xml/DocParserFactory.h"
+#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zellua/ExecLuaConsoleCmd.h"
+#include "zelwebview/GlobalWebView.h"
+#include "zelworkspace/ConsolePanel.h"
+
+namespace fennick {
+
+namespace {
+App* sFennickApp = nullptr;
+}
+
+App::App() {
+  arx::uisupport::SyntheticCmdMgr::InitSyntheticCmdMgr(kFirstSyntheticCmd);
+  AutoDisableUserCmds(kAutoDisableBound);
+  sFennickApp = this;
+}
+
+App::~App() {
+  if (sFennickApp == this) sFennickApp = nullptr;
+}
+
+App* App::GetFennickApp() { return sFennickApp; }
+
+void App::ThrowLuaException(lua_State*, const char*) {}
+
+void App::PreInitialize() {
+  namespace config = zelcore::config;
+  config::SetClientName(GetAppName());
+  config::SetClientVersion(GetAppVersion());
+  config::SetClientInternalVersion(GetAppInternalVersion());
+  config::SetCompanyName(GetAppCompany());
+  config::SetClientBuildNumber(GetAppBuildNumber());
+  // Every XML parse of the process goes through libxml2 from here on.
+  zelcore::xml::SetParserFactory(std::unique_ptr<zelcore::xml::DocParserFactory>(InitParserFactory()));
+}
+
+zelcore::config::ErrorManager* App::InitErrorManager() { return new ErrorManager(); }
+
+zelcore::xml::DocParserFactory* App::InitParserFactory() { return new zelcore::xml::LibXML2ParserFactory(); }
+
+zelworkspace::Workspace* App::InitWorkspace() { return new LuaAppWorkspace(); }
+
+void App::RegisterTabCreators(zelworkspace::Workspace* workspace) {
+  if (workspace == nullptr) return;
+  workspace->RegisterTabCreator(std::make_unique<zelworkspace::ConsolePanelTabCreator>());
+}
+
+void App::RegisterApplicationCommands() {
+  std::string bytes;
+  if (arx::app::GetAppResourceManager().Read(u"CommandRegistry", u"xml", bytes))
+    arx::uisupport::CommandRegistry::Get().LoadFromBuffer(bytes);
+}
+
+bool App::InitApplication(arx::app::AppInitArgs& args) {
+  GlobalWebViewInitialize(true);
+
+  KrInit();
+  KqExceptions_setThrowHook(&App::ThrowLuaException);
+  mLuaState = KqLuaState_open(KqLuaUniverse_createMainUniverse(0));
+  if (mLuaState == nullptr) return false;
+
+  luaL_openlibs(mLuaState);
+
+  zellua::console::ExecLuaConsoleCmd::SetLuaState(mLuaState);
+  zelcore::console::CommandRegistry::Get().Register(std::make_unique<zellua::console::ExecLuaConsoleCmd>(
+      zellua::console::ExecLuaConsoleCmd::kName, zellua::console::ExecLuaConsoleCmd::kDescription));
+
+  args.openWindowsAtStart = false;
+  const bool result = arx::app::App::InitApplication(args);
+
+  LuaInitializer::Init(mLuaState, GetWorkspace());
+  mLuaReady = true;
+  return result;
+}
+
+void App::TerminateApplication() {
+  if (mLuaState != nullptr) {
+    FennickModel::Terminate(mLuaState);
+    zellua::console::ExecLuaConsoleCmd::SetLuaState(nullptr);
+    lua_close(mLuaState);
+    mLuaState = nullptr;
+    mLuaReady = false;
+  }
+  GlobalWebViewTerminate();
+  arx::app::App::TerminateApplication();
+}
+
+void App::DoIdle() {
+  if (mLuaReady) FennickModel::DoIdle(mLuaState);
+}
+
+bool App::DoHandleCommand(int commandId) {
+  if (commandId != kToggleConsoleCmd) return false;
+  zelworkspace::WorkspaceUtils::ToggleTabState(GetWorkspace(), zelworkspace::ConsolePanel::kTabType, false);
+  return true;
+}
+
+bool App::DoCommandEnabled(int commandId, bool& enabled, bool& checked, zelcore::UTF16String&) {
+  switch (commandId) {
+    case kToggleConsoleCmd:
+      enabled = true;
+      checked = zelworkspace::WorkspaceUtils::TabIsShown(GetWorkspace(), zelworkspace::ConsolePanel::kTabType);
+      break;
+    case kAlwaysEnabledCmd:
+      enabled = true;
+      break;
+    default:
+      enabled = false;
+      break;
+  }
+  return true;
+}
+
+}  // namespace fennick

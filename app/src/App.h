@@ -1,0 +1,63 @@
+#pragma once
+// The application object: the framework's set-up steps supplied by the program, the start-up and
+// shutdown order, and the one Lua state of the process.
+#include "arx/app/App.h"
+#include "arx/uisupport/CommandHandler.h"
+
+struct lua_State;
+
+namespace fennick {
+
+enum AppCommand {
+  kFirstSyntheticCmd = 37000,
+  kAutoDisableBound = 35000,
+  kToggleConsoleCmd = 35004,
+  kAlwaysEnabledCmd = 35005,
+};
+
+class App : public arx::app::App, public arx::uisupport::CommandHandler {
+ public:
+  App();
+  ~App() override;
+
+  static App* GetFennickApp();
+  // The kernel's throw hook; the host needs nothing from it.
+  static void ThrowLuaException(lua_State* L, const char* message);
+
+  void PreInitialize();
+
+  bool InitApplication(arx::app::AppInitArgs& args) override;
+  void TerminateApplication() override;
+  void DoIdle() override;
+  bool DoPreEventProcessing(const os::Event& event) override;
+  void DoHandleReopenEvent() override {}
+
+  zelcore::UTF16String GetAppName() const override { return u"Glimmet"; }
+  zelcore::UTF16String GetAppVersion() const override { return u"1.0"; }
+  zelcore::UTF16String GetAppInternalVersion() const override { return u"1.0"; }
+  zelcore::UTF16String GetAppCompany() const override { return u"Quorvin"; }
+  zelcore::UTF16String GetAppBuildNumber() const override { return u"1.0"; }
+  zelcore::UTF16String GetDefaultWorkspaceName() const override { return u"Default"; }
+
+  lua_State* GetLuaState() const { return mLuaState; }
+  bool IsLuaReady() const { return mLuaReady; }
+
+ protected:
+  zelcore::config::ErrorManager* InitErrorManager() override;
+  zelcore::xml::DocParserFactory* InitParserFactory() override;
+  zelworkspace::Workspace* InitWorkspace() override;
+  void RegisterTabCreators(zelworkspace::Workspace* workspace) override;
+  void RegisterApplicationCommands() override;
+
+  bool DoHandleCommand(int commandId) override;
+  bool DoCommandEnabled(int commandId, bool& enabled, bool& checked, zelcore::UTF16String& menuText) override;
+
+ private:
+  lua_State* mLuaState = nullptr;
+  bool mLuaReady = false;
+};
+
+// The program's whole run, from construction of the App to its destruction; returns the exit code.
+int RunApplication();
+
+}  // namespace fennick

@@ -1,0 +1,16 @@
+#include "App.h"
+
+namespace fennick {
+
+int RunApplication() {
+  arx::app::AppInitArgs args("MainMenu", "ArxMainMenu");
+  {
+    App app;
+    app.PreInitialize();
+    if (app.Initialize(args)) app.RunEventLoop();
+    app.Terminate();
+  }
+  return 0;
+}
+
+}  // namespace fennick

@@ -1,0 +1,3 @@
+#include "App.h"
+
+int main(int, char**) { return fennick::RunApplication(); }

@@ -1,0 +1,13 @@
+# GoogleTest units: glimmet_add_gtest(<name> SOURCES ... LIBS ...)
+if(GLIMMET_TESTS)
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+endif()
+
+function(glimmet_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  glimmet_link_platform(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()

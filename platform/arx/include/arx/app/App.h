@@ -1,0 +1,113 @@
+#pragma once
+// The application framework's application object: start-up in a fixed order of virtual set-up
+// steps, the event loop with its idle turns, and termination.
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+#include "arx/app/AppInitArgs.h"
+#include "zelcore/Strings.h"
+
+namespace zelcore {
+class Localizer;
+namespace config { class ErrorManager; }
+namespace xml { class DocParserFactory; }
+}  // namespace zelcore
+namespace zelworkspace {
+class Workspace;
+}
+namespace os {
+struct Event;
+}
+
+namespace arx::app {
+
+class AppBase {
+ public:
+  virtual ~AppBase();
+
+  zelworkspace::Workspace* GetWorkspace() const { return mWorkspace.get(); }
+  zelcore::config::ErrorManager* GetErrorManager() const { return mErrorManager.get(); }
+  // Commands with ids from this bound on are disabled unless a handler enables them.
+  void AutoDisableUserCmds(int bound) { mAutoDisableBound = bound; }
+  int AutoDisableBound() const { return mAutoDisableBound; }
+
+ protected:
+  std::unique_ptr<zelcore::config::ErrorManager> mErrorManager;
+  std::unique_ptr<zelworkspace::Workspace> mWorkspace;
+  int mAutoDisableBound = 0;
+};
+
+class OS_AppBase : public AppBase {};
+
+class App : public OS_AppBase {
+ public:
+  App();
+  ~App() override;
+
+  // The one application object, or null.
+  static App* GetApp();
+
+  // Runs the set-up steps, then InitApplication; false ends the program without an event loop.
+  bool Initialize(AppInitArgs& args);
+  // Runs TerminateApplication and tears the framework down.
+  void Terminate();
+
+  // Runs until EndEventLoop is called or the process is asked to quit (SIGINT, SIGTERM).
+  virtual void RunEventLoop();
+  virtual void EndEventLoop();
+  virtual void ModalPumpEventQueue();
+
+  // Queues work for the event loop; may be called from any thread.
+  void PostToEventLoop(std::function<void()> work);
+  // One turn of the event loop: the queued work, then one idle call. False once the loop ended.
+  bool RunOneTurn();
+  bool EndRequested() const { return mEndRequested; }
+
+ protected:
+  virtual zelcore::config::ErrorManager* InitErrorManager() { return nullptr; }
+  virtual zelcore::Localizer* InitLocalizer(AppInitArgs& args) { (void)args; return nullptr; }
+  virtual zelcore::xml::DocParserFactory* InitParserFactory() { return nullptr; }
+  virtual zelworkspace::Workspace* InitWorkspace() { return nullptr; }
+  virtual void TerminateWorkspace() {}
+  virtual void InitPreferences() {}
+  virtual void InitDrawing() {}
+  virtual void TerminateDrawing() {}
+  virtual void LoadDefaultTheme() {}
+  virtual void OSInitialize() {}
+  virtual void OSTerminate() {}
+
+ public:
+  virtual zelcore::UTF16String GetAppName() const { return {}; }
+  virtual zelcore::UTF16String GetAppVersion() const { return {}; }
+  virtual zelcore::UTF16String GetAppInternalVersion() const { return {}; }
+  virtual zelcore::UTF16String GetAppCompany() const { return {}; }
+  virtual zelcore::UTF16String GetAppBuildNumber() const { return {}; }
+
+  virtual bool InitApplication(AppInitArgs& args);
+  virtual void TerminateApplication() {}
+
+ protected:
+  virtual void RegisterTabCreators(zelworkspace::Workspace* workspace) { (void)workspace; }
+  virtual void ApplyDefaultWorkspace() {}
+  virtual void RegisterApplicationCommands() {}
+
+ public:
+  virtual void DoIdle() {}
+  // Sees each platform event before the framework does; false when it consumed the event.
+  virtual bool DoPreEventProcessing(const os::Event& event) { (void)event; return true; }
+  virtual zelcore::UTF16String GetDefaultWorkspaceName() const { return {}; }
+  virtual void DoHandleReopenEvent() {}
+
+ private:
+  std::mutex mQueueMutex;
+  std::condition_variable mQueueSignal;
+  std::deque<std::function<void()>> mQueue;
+  std::atomic<bool> mEndRequested{false};
+  bool mInitialized = false;
+};
+
+}  // namespace arx::app

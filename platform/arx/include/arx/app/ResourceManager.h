@@ -1,0 +1,19 @@
+#pragma once
+// Application resources by name and type: bytes a test put in memory, else the file
+// "<name>.<type>" in the application's Resources folder.
+#include <string>
+
+#include "zelcore/Strings.h"
+
+namespace arx::app {
+
+class ResourceManager {
+ public:
+  bool Exists(const zelcore::UTF16String& name, const zelcore::UTF16String& type) const;
+  // Replaces bytes with the resource's content; false when there is no such resource.
+  bool Read(const zelcore::UTF16String& name, const zelcore::UTF16String& type, std::string& bytes) const;
+};
+
+ResourceManager& GetAppResourceManager();
+
+}  // namespace arx::app

@@ -1,0 +1,141 @@
+#include "arx/app/App.h"
+
+#include <csignal>
+
+#include "arx/testing.h"
+#include "zelcore/ErrorManager.h"
+#include "zelcore/Localizer.h"
+#include "zelcore/xml/DocParserFactory.h"
+#include "zelworkspace/Workspace.h"
+
+namespace arx::app {
+
+namespace {
+
+App* gApp = nullptr;
+volatile std::sig_atomic_t gQuitSignal = 0;
+long gIdleTurnLimit = -1;  // tests only: end the loop after this many turns
+
+void OnQuitSignal(int) { gQuitSignal = 1; }
+
+// Installs the quit handlers for the life of one event loop and restores the earlier ones.
+class QuitSignals {
+ public:
+  QuitSignals() {
+    gQuitSignal = 0;
+    struct sigaction action {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &mOldInt);
+    sigaction(SIGTERM, &action, &mOldTerm);
+  }
+  ~QuitSignals() {
+    sigaction(SIGINT, &mOldInt, nullptr);
+    sigaction(SIGTERM, &mOldTerm, nullptr);
+  }
+
+ private:
+  struct sigaction mOldInt {};
+  struct sigaction mOldTerm {};
+};
+
+// How long an idle loop waits for queued work before its next idle turn.
+constexpr auto kIdleInterval = std::chrono::milliseconds(10);
+
+}  // namespace
+
+AppBase::~AppBase() = default;
+
+App::App() { gApp = this; }
+
+App::~App() {
+  if (gApp == this) gApp = nullptr;
+}
+
+App* App::GetApp() { return gApp; }
+
+bool App::Initialize(AppInitArgs& args) {
+  mErrorManager.reset(InitErrorManager());
+  InitPreferences();
+  zelcore::Localizer::Set(InitLocalizer(args));
+  if (zelcore::xml::DocParserFactory* factory = InitParserFactory())
+    zelcore::xml::SetParserFactory(std::unique_ptr<zelcore::xml::DocParserFactory>(factory));
+  InitDrawing();
+  LoadDefaultTheme();
+  mWorkspace.reset(InitWorkspace());
+  RegisterTabCreators(mWorkspace.get());
+  RegisterApplicationCommands();
+  OSInitialize();
+  ApplyDefaultWorkspace();
+  mInitialized = true;
+  return InitApplication(args);
+}
+
+bool App::InitApplication(AppInitArgs&) { return true; }
+
+void App::Terminate() {
+  TerminateApplication();
+  if (mInitialized) {
+    TerminateWorkspace();
+    mWorkspace.reset();
+    OSTerminate();
+    TerminateDrawing();
+    zelcore::Localizer::Set(nullptr);
+    mErrorManager.reset();
+    mInitialized = false;
+  }
+}
+
+void App::RunEventLoop() {
+  // An end requested before the loop runs (during start-up) ends it at once.
+  QuitSignals signals;
+  long turns = 0;
+  while (RunOneTurn()) {
+    if (gIdleTurnLimit >= 0 && ++turns >= gIdleTurnLimit) break;
+    std::unique_lock<std::mutex> lock(mQueueMutex);
+    mQueueSignal.wait_for(lock, kIdleInterval, [&] { return !mQueue.empty() || mEndRequested; });
+  }
+}
+
+bool App::RunOneTurn() {
+  if (gQuitSignal) mEndRequested = true;
+  if (mEndRequested) return false;
+  std::deque<std::function<void()>> work;
+  {
+    std::lock_guard<std::mutex> lock(mQueueMutex);
+    work.swap(mQueue);
+  }
+  for (auto& w : work) w();
+  if (mEndRequested) return false;
+  DoIdle();
+  return !mEndRequested;
+}
+
+void App::EndEventLoop() {
+  mEndRequested = true;
+  mQueueSignal.notify_all();
+}
+
+void App::ModalPumpEventQueue() { RunOneTurn(); }
+
+void App::PostToEventLoop(std::function<void()> work) {
+  {
+    std::lock_guard<std::mutex> lock(mQueueMutex);
+    mQueue.push_back(std::move(work));
+  }
+  mQueueSignal.notify_all();
+}
+
+}  // namespace arx::app
+
+namespace arx::testing {
+
+void SetIdleTurnLimit(long turns) { app::gIdleTurnLimit = turns; }
+
+int RunIdleTurns(app::App& app, int turns) {
+  int done = 0;
+  while (done < turns && app.RunOneTurn()) ++done;
+  return done;
+}
+
+}  // namespace arx::testing

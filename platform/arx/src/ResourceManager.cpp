@@ -1,0 +1,67 @@
+#include "arx/app/ResourceManager.h"
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "arx/testing.h"
+#include "zelcore/Files.h"
+
+namespace arx::app {
+
+namespace {
+
+using Key = std::pair<zelcore::UTF16String, zelcore::UTF16String>;
+
+std::map<Key, std::string>& MemoryResources() {
+  static std::map<Key, std::string> resources;
+  return resources;
+}
+
+zelcore::File ResourceFile(const zelcore::UTF16String& name, const zelcore::UTF16String& type) {
+  return zelcore::File(zelcore::Dir::ResourcesDir(), name + u"." + type);
+}
+
+bool IsPlainName(const zelcore::UTF16String& name) {
+  return !name.empty() && name.find(u'/') == zelcore::UTF16String::npos && name != u"." && name != u"..";
+}
+
+}  // namespace
+
+bool ResourceManager::Exists(const zelcore::UTF16String& name, const zelcore::UTF16String& type) const {
+  if (MemoryResources().count({name, type})) return true;
+  return IsPlainName(name) && IsPlainName(type) && ResourceFile(name, type).Exists();
+}
+
+bool ResourceManager::Read(const zelcore::UTF16String& name, const zelcore::UTF16String& type,
+                           std::string& bytes) const {
+  const auto it = MemoryResources().find({name, type});
+  if (it != MemoryResources().end()) {
+    bytes = it->second;
+    return true;
+  }
+  if (!IsPlainName(name) || !IsPlainName(type)) return false;
+  std::ifstream in(ResourceFile(name, type).Path(), std::ios::binary);
+  if (!in) return false;
+  std::ostringstream content;
+  content << in.rdbuf();
+  bytes = content.str();
+  return true;
+}
+
+ResourceManager& GetAppResourceManager() {
+  static ResourceManager manager;
+  return manager;
+}
+
+}  // namespace arx::app
+
+namespace arx::testing {
+
+void SetResource(const zelcore::UTF16String& name, const zelcore::UTF16String& type, const std::string& bytes) {
+  app::MemoryResources()[{name, type}] = bytes;
+}
+
+void ClearResources() { app::MemoryResources().clear(); }
+
+}  // namespace arx::testing

@@ -1,0 +1,14 @@
+#pragma once
+// What only tests do with the kernel stand-in.
+#include <functional>
+
+#include "kqkernel/KqKernel.h"
+
+namespace kqkernel::testing {
+
+// Called with every state the kernel opens, right after it is opened.
+void SetStateOpenedHook(std::function<void(lua_State*)> hook);
+KqThrowHook InstalledThrowHook();
+bool IsInitialised();
+
+}  // namespace kqkernel::testing

@@ -1,0 +1,85 @@
+#include "kqkernel/KqKernel.h"
+
+#include <map>
+#include <memory>
+
+#include "kqkernel/testing.h"
+
+extern "C" {
+#include <lauxlib.h>
+}
+
+struct KqLuaUniverse {
+  int flags = 0;
+};
+
+namespace {
+
+struct Kernel {
+  bool initialised = false;
+  KqThrowHook throwHook = nullptr;
+  std::unique_ptr<KqLuaUniverse> mainUniverse;
+  std::map<lua_State*, KqLuaUniverse*> universes;
+  std::function<void(lua_State*)> stateOpenedHook;
+};
+
+Kernel& K() {
+  static Kernel kernel;
+  return kernel;
+}
+
+}  // namespace
+
+int KrInit() {
+  K().initialised = true;
+  return 0;
+}
+
+int KqExceptions_setThrowHook(KqThrowHook hook) {
+  K().throwHook = hook;
+  return 0;
+}
+
+KqLuaUniverse* KqLuaUniverse_createMainUniverse(int flags) {
+  auto& k = K();
+  if (!k.mainUniverse) k.mainUniverse = std::make_unique<KqLuaUniverse>();
+  k.mainUniverse->flags = flags;
+  return k.mainUniverse.get();
+}
+
+lua_State* KqLuaState_open(KqLuaUniverse* universe) {
+  lua_State* L = luaL_newstate();
+  if (L == nullptr) return nullptr;
+  auto& k = K();
+  // States are not told to the kernel when closed; a reused address simply takes a new entry.
+  k.universes[L] = universe;
+  if (k.stateOpenedHook) k.stateOpenedHook(L);
+  return L;
+}
+
+KqLuaUniverse* KqLuaState_getUniverse(lua_State* L) {
+  const auto& u = K().universes;
+  const auto it = u.find(L);
+  return it == u.end() ? nullptr : it->second;
+}
+
+int KqLua_loadChunkFromBuffer(lua_State* L, const char* bytes, size_t length, const char* chunkName) {
+  const int status = luaL_loadbuffer(L, bytes, length, chunkName);
+  if (status == 0 && lua_gettop(L) >= 2 && lua_istable(L, -2)) {
+    lua_pushvalue(L, -2);
+    lua_setfenv(L, -2);
+  }
+  return status;
+}
+
+void KrLuaCoverage_push(lua_State* L) { lua_pushnil(L); }
+
+KqDebuggerSupport* KqLuaUniverse_getDebuggerSupport(KqLuaUniverse*) { return nullptr; }
+
+namespace kqkernel::testing {
+
+void SetStateOpenedHook(std::function<void(lua_State*)> hook) { K().stateOpenedHook = std::move(hook); }
+KqThrowHook InstalledThrowHook() { return K().throwHook; }
+bool IsInitialised() { return K().initialised; }
+
+}  // namespace kqkernel::testing

@@ -1,0 +1,20 @@
+#pragma once
+// The framework's localiser interface: every localised text of the process is looked up
+// through the one installed localiser.
+#include "zelcore/Strings.h"
+
+namespace zelcore {
+
+class Localizer {
+ public:
+  virtual ~Localizer() = default;
+
+  // A text "$$$/key=default" gives the localised text, or the default when none is known.
+  virtual UTF16String GetLocalizedString(const UTF8String& literal) const;
+
+  // The installed localiser, or null. The installer keeps ownership.
+  static Localizer* Get();
+  static void Set(Localizer* localizer);
+};
+
+}  // namespace zelcore

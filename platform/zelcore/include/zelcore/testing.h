@@ -1,0 +1,36 @@
+#pragma once
+// What only tests do with the core framework stand-in: set folders, read logs and assertions.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "zelcore/Strings.h"
+
+namespace zelcore::testing {
+
+// Folders: each replaces the one derived from the program's location until ResetFolders.
+void SetAppDir(const std::filesystem::path& path);
+void SetResourcesDir(const std::filesystem::path& path);
+void SetPackageDir(const std::filesystem::path& path);
+void SetPreferencesDir(const std::filesystem::path& path);
+void ResetFolders();
+
+// Trace log.
+void EnableTrace(const std::string& label, int level);
+void ResetTrace();
+const std::vector<std::string>& TraceLog();
+
+// Assertion dialogs shown so far.
+struct AssertionRecord {
+  std::string condition, message, file;
+  int line;
+  std::string function;
+};
+const std::vector<AssertionRecord>& Assertions();
+void ResetAssertions();
+
+// Loaded bundles known by identifier.
+void RegisterModule(const UTF16String& identifier, const UTF16String& path);
+void ClearModules();
+
+}  // namespace zelcore::testing

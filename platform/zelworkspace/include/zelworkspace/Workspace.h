@@ -1,0 +1,53 @@
+#pragma once
+// The workspace: the main top-level window holding tab panels made by registered creators.
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "zelcore/Strings.h"
+
+namespace zelworkspace {
+
+class TabPanel {
+ public:
+  virtual ~TabPanel() = default;
+};
+
+// Makes the tab panels of one tab type.
+class TabCreator {
+ public:
+  explicit TabCreator(const zelcore::UTF16String& tabType) : mTabType(tabType) {}
+  virtual ~TabCreator() = default;
+  const zelcore::UTF16String& TabType() const { return mTabType; }
+  virtual std::unique_ptr<TabPanel> NewTabPanel() = 0;
+
+ private:
+  zelcore::UTF16String mTabType;
+};
+
+class Workspace {
+ public:
+  virtual ~Workspace();
+
+  virtual void OnTabPanelGainedFocus(TabPanel* panel) { (void)panel; }
+
+  // Takes ownership of the creator.
+  void RegisterTabCreator(std::unique_ptr<TabCreator> creator);
+  const std::vector<std::unique_ptr<TabCreator>>& TabCreators() const { return mCreators; }
+
+  // Shows a tab of the type (made by its creator) or closes the one shown; false when no
+  // creator makes that type.
+  bool ToggleTab(const zelcore::UTF16String& tabType);
+  bool IsTabShown(const zelcore::UTF16String& tabType) const { return mShown.count(tabType) != 0; }
+
+ private:
+  std::vector<std::unique_ptr<TabCreator>> mCreators;
+  std::map<zelcore::UTF16String, std::unique_ptr<TabPanel>> mShown;
+};
+
+struct WorkspaceUtils {
+  static bool ToggleTabState(Workspace* workspace, const zelcore::UTF16String& tabType, bool animate);
+  static bool TabIsShown(const Workspace* workspace, const zelcore::UTF16String& tabType);
+};
+
+}  // namespace zelworkspace

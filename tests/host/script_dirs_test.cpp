@@ -1,0 +1,52 @@
+// Where the binding library finds the script folders, and the folder values under them.
+#include <gtest/gtest.h>
+
+#include "TempBundle.h"
+#include "zelcore/Files.h"
+#include "zelcore/testing.h"
+#include "zellua/ScriptDirs.h"
+
+using namespace glimmet::testing;
+namespace lu = zel::lua::utility;
+
+namespace {
+std::string Path(const zelcore::Dir& dir) { return zelcore::UTF16to8(dir.FullPath()); }
+}  // namespace
+
+TEST(Folders, JoiningOntoAnUnsetFolderStaysUnset) {
+  const zelcore::Dir unset;
+  EXPECT_TRUE(zelcore::Dir(unset, u"bootstrap.lua").FullPath().empty());
+  EXPECT_TRUE(zelcore::File(unset, u"bootstrap.lua").FullPath().empty());
+  EXPECT_FALSE(zelcore::File(unset, u"").Exists());
+  EXPECT_EQ(zelcore::UTF16to8(zelcore::File(zelcore::Dir("/a/b/"), u"").FullPath()), "/a/b/");
+  EXPECT_EQ(Path(zelcore::Dir(zelcore::Dir("/a"), u"b")), "/a/b");
+}
+
+TEST(ScriptDirs, TheApplicationScriptsFolderIsUnderResources) {
+  TempBundle bundle;
+  EXPECT_EQ(Path(lu::GetLuaScriptsDir("bootstrap.lua")), (bundle.ScriptsDir() / "bootstrap.lua").string());
+  EXPECT_EQ(Path(lu::GetProjectBaseDir()), bundle.Resources().string());
+  lu::SetLuaScriptsDirOverride(zelcore::Dir("/elsewhere"));
+  EXPECT_EQ(Path(lu::GetLuaScriptsDir("x.lua")), "/elsewhere/x.lua");
+}
+
+TEST(ScriptDirs, WithoutResourcesTheScriptsFolderIsUnsetAndNamesStayUnset) {
+  TempBundle bundle(/*withResources=*/false);
+  EXPECT_TRUE(lu::GetLuaScriptsDir("bootstrap.lua").FullPath().empty());
+  EXPECT_TRUE(lu::GetLuaScriptsDir(zelcore::Dir(bundle.Contents() / "missing")).FullPath().empty());
+}
+
+TEST(ScriptDirs, CommonFolderFallsBackToTheFrameworksFolder) {
+  TempBundle bundle;
+  // The bundle's Frameworks folder links to the built libraries, which carry no scripts.
+  EXPECT_TRUE(lu::GetCommonLuaScriptsDir("x.lua").FullPath().empty());
+}
+
+TEST(ScriptDirs, CommonFolderOfTheRegisteredBundle) {
+  TempBundle bundle;
+  const auto framework = bundle.Contents() / "Lib" / "zellua.framework";
+  std::filesystem::create_directories(framework / "Resources" / "scripts" / "lua");
+  // The module path may name the bundle folder itself rather than its code file.
+  zelcore::testing::RegisterModule(u"com.quorvin.zellua.framework", zelcore::UTF8to16(framework.string()));
+  EXPECT_EQ(Path(lu::GetCommonLuaScriptsDir("x.lua")), (framework / "Resources" / "scripts" / "lua" / "x.lua").string());
+}

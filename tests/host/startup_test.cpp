@@ -1,0 +1,167 @@
+// The host's start-up and shutdown order, and what the environment looks like in its edge cases.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+extern "C" {
+#include <lualib.h>
+}
+
+#include "HostRun.h"
+#include "HostTestSupport.h"
+#include "TempBundle.h"
+#include "websocketpplua/WebSocketsLua.h"
+#include "zelcore/ConsoleCommand.h"
+#include "zelcore/xml/AbstractParseHandler.h"
+#include "zelcore/xml/DocParserFactory.h"
+#include "zelcore/testing.h"
+#include "zellua/ScriptDirs.h"
+#include "zelwebview/GlobalWebView.h"
+
+using namespace glimmet::testing;
+
+namespace {
+
+std::string DefaultPackagePath() {
+  lua_State* L = luaL_newstate();
+  luaL_openlibs(L);
+  lua_getfield(L, LUA_GLOBALSINDEX, "package");
+  lua_getfield(L, -1, "path");
+  std::string path = lua_tostring(L, -1);
+  lua_close(L);
+  return path;
+}
+
+std::string PackagePath(lua_State* L) {
+  lua_getfield(L, LUA_GLOBALSINDEX, "package");
+  lua_getfield(L, -1, "path");
+  std::string path = lua_tostring(L, -1);
+  lua_pop(L, 2);
+  return path;
+}
+
+}  // namespace
+
+TEST(HostStartup, RunsInOrderAndTerminatesInOrder) {
+  OfferRecordFunction();
+  TempBundle bundle;
+  bundle.WriteBootstrap(R"(
+    record("bootstrap")
+    function fennick_DoIdleLoop() record("idle") end
+    function fennick_OnShutdown() record("shutdown") end
+  )");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  EXPECT_TRUE(run.App().IsLuaReady());
+  EXPECT_EQ(websocketslua::testing::LastInitialisedState(), run.L());
+  EXPECT_TRUE(zelwebview::testing::IsInitialised());
+  EXPECT_EQ(lua_gettop(run.L()), 0);
+  const auto* command = zelcore::console::CommandRegistry::Get().Find(u"execLua");
+  ASSERT_NE(command, nullptr);
+  EXPECT_EQ(command->Description(), u"execLua - Execute a Lua chunk in the app universe");
+  auto parser = zelcore::xml::GetParser(std::make_unique<zelcore::xml::AbstractParseHandler>());
+  ASSERT_NE(parser, nullptr) << "the XML parser factory is installed";
+  EXPECT_EQ(parser->ParseBuffer("<a/>"), 0);
+
+  EXPECT_EQ(run.Idle(2), 2);
+  run.Stop();
+  EXPECT_EQ(Recorded(), (std::vector<std::string>{"bootstrap", "idle", "idle", "shutdown"}));
+  EXPECT_EQ(run.App().GetLuaState(), nullptr);
+  EXPECT_FALSE(zelwebview::testing::IsInitialised());
+  EXPECT_EQ(zelwebview::testing::TerminateCount(), 1);
+}
+
+TEST(HostStartup, BootstrapThatDoesNotCompileIsReportedAndSkipped) {
+  OfferRecordFunction();
+  TempBundle bundle;
+  bundle.WriteBootstrap("record('never') this is not Lua (");
+  // The idle hook comes from externalinit, found on the scripts folder's search path.
+  bundle.WriteFile(bundle.PackageScriptsDir() / "externalinit.lua", "-- marks externalinit as present\n");
+  bundle.WriteFile(bundle.ScriptsDir() / "externalinit.lua",
+                   "idleCount = 0\nfunction fennick_DoIdleLoop() idleCount = idleCount + 1 end\n");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  EXPECT_EQ(lua_gettop(run.L()), 0);
+  EXPECT_TRUE(Recorded().empty());
+  bool reported = false;
+  for (const auto& line : zelcore::testing::TraceLog())
+    reported = reported || line.find("bootstrap.lua did not load") != std::string::npos;
+  EXPECT_TRUE(reported);
+  run.Idle(3);
+  EXPECT_EQ(GlobalNumber(run.L(), "idleCount"), 3);
+}
+
+TEST(HostStartup, NoExternalInitFileMeansNoRequire) {
+  OfferRecordFunction();
+  TempBundle bundle;
+  bundle.WriteBootstrap("");
+  bundle.WriteFile(bundle.ScriptsDir() / "externalinit.lua", "record('externalinit')\n");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  EXPECT_TRUE(Recorded().empty());
+}
+
+TEST(HostStartup, ScriptsFolderWithoutProjectFolderSetsOnlySourceRoot) {
+  OfferRecordFunction();
+  TempBundle bundle(/*withResources=*/false);
+  const auto scripts = bundle.Contents() / "elsewhere" / "lua";
+  bundle.WriteFile(scripts / "bootstrap.lua", "record('bootstrap')");
+  zel::lua::utility::SetLuaScriptsDirOverride(zelcore::Dir(scripts));
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  EXPECT_EQ(GlobalString(run.L(), "SOURCE_ROOT"), scripts.string() + "/");
+  for (const char* name : {"PROJECT_ROOT", "PATH_SEPARATOR", "DEBUG_SUPPORT", "sleep"})
+    EXPECT_TRUE(GlobalIsNil(run.L(), name)) << name;
+  EXPECT_EQ(PackagePath(run.L()), DefaultPackagePath());
+  EXPECT_TRUE(Recorded().empty());
+}
+
+TEST(HostStartup, NoScriptsFolderSetsNothing) {
+  TempBundle bundle(/*withResources=*/false);
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  EXPECT_TRUE(GlobalIsNil(run.L(), "SOURCE_ROOT"));
+  EXPECT_EQ(PackagePath(run.L()), DefaultPackagePath());
+}
+
+TEST(HostStartup, CommonScriptsFolderJoinsThePathOnce) {
+  TempBundle bundle;
+  bundle.WriteBootstrap("");
+  const auto common = bundle.Contents() / "zellua-bundle" / "Resources" / "scripts" / "lua";
+  std::filesystem::create_directories(common);
+  bundle.WriteFile(bundle.Contents() / "zellua-bundle" / "zellua", "code");
+  zelcore::testing::RegisterModule(u"com.quorvin.zellua.framework",
+                                   zelcore::UTF8to16((bundle.Contents() / "zellua-bundle" / "zellua").string()));
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  const std::string s = ";" + bundle.ScriptsDir().string() + "/?.lua;";
+  const std::string k = ";" + common.string() + "/?.lua;";
+  EXPECT_EQ(PackagePath(run.L()), s + s + k + s + DefaultPackagePath());
+}
+
+TEST(HostIdle, MissingOrFailingIdleHookLeavesTheStackAlone) {
+  TempBundle bundle;
+  bundle.WriteBootstrap("");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  for (const char* hook : {"fennick_DoIdleLoop = nil", "function fennick_DoIdleLoop() error('idle fails') end",
+                           "function fennick_DoIdleLoop() return 1, 2, 3 end"}) {
+    ASSERT_EQ(luaL_dostring(run.L(), hook), 0);
+    lua_pushinteger(run.L(), 7);  // a value a Lua caller might still hold
+    EXPECT_EQ(run.Idle(5), 5) << hook;
+    EXPECT_EQ(lua_gettop(run.L()), 1) << hook;
+    lua_settop(run.L(), 0);
+  }
+}
+
+TEST(HostSleep, BlocksForTheWholeSeconds) {
+  TempBundle bundle;
+  bundle.WriteBootstrap("");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  const auto started = std::chrono::steady_clock::now();
+  ASSERT_EQ(luaL_dostring(run.L(), "sleep(2.7)"), 0);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  EXPECT_GE(seconds, 1.9);
+  EXPECT_LT(seconds, 2.6);
+}

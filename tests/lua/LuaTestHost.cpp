@@ -1,0 +1,87 @@
+// Runs one Lua test script as the boot script of the real host, in a temporary bundle.
+// The script reaches the test through the table "glimmet_test"; the process exits 0 only when the
+// script reported at least one passed case and no failed one.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+extern "C" {
+#include <lauxlib.h>
+#include <lua.h>
+}
+
+#include "App.h"
+#include "TempBundle.h"
+#include "arx/testing.h"
+#include "kqkernel/testing.h"
+#include "zelcore/ConsoleCommand.h"
+#include "zelworkspace/ConsolePanel.h"
+
+namespace {
+
+int gPassed = -1;
+int gFailed = -1;
+
+int report(lua_State* L) {
+  gPassed = static_cast<int>(luaL_checkinteger(L, 1));
+  gFailed = static_cast<int>(luaL_checkinteger(L, 2));
+  return 0;
+}
+
+int endEventLoop(lua_State*) {
+  if (auto* app = arx::app::App::GetApp()) app->EndEventLoop();
+  return 0;
+}
+
+// Runs a console command with an open console panel; returns what the panel showed and what the
+// command wrote to its output stream.
+int console(lua_State* L) {
+  const std::string name = luaL_checkstring(L, 1);
+  const std::string text = luaL_checkstring(L, 2);
+  zelworkspace::ConsolePanel panel;
+  zelcore::UTF16String output;
+  const bool found = zelcore::console::CommandRegistry::Get().Run(zelcore::UTF8to16(name), zelcore::UTF8to16(text), output);
+  if (!found) return luaL_error(L, "no console command %s", name.c_str());
+  lua_pushstring(L, panel.Output().c_str());
+  lua_pushstring(L, zelcore::UTF16to8(output).c_str());
+  return 2;
+}
+
+const luaL_Reg kTestFunctions[] = {
+    {"report", report}, {"endEventLoop", endEventLoop}, {"console", console}, {nullptr, nullptr}};
+
+std::string ReadFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::cerr << "usage: " << argv[0] << " <test script> <testlib.lua>\n";
+    return 2;
+  }
+  glimmet::testing::TempBundle bundle;
+  bundle.WriteBootstrap(ReadFile(argv[1]));
+  bundle.WriteFile(bundle.ScriptsDir() / "testlib.lua", ReadFile(argv[2]));
+
+  kqkernel::testing::SetStateOpenedHook([](lua_State* L) {
+    luaL_register(L, "glimmet_test", kTestFunctions);
+    lua_pop(L, 1);
+  });
+  // A script that never ends the event loop fails instead of hanging.
+  arx::testing::SetIdleTurnLimit(3000);
+
+  fennick::RunApplication();
+
+  if (gPassed < 0) {
+    std::cout << "the script reported no result\n0 passed, 1 failed\n";
+    return 1;
+  }
+  std::cout << gPassed << " passed, " << gFailed << " failed\n";
+  return gFailed == 0 && gPassed > 0 ? 0 : 1;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// A temporary application bundle for one test process: Contents with Resources, the Lua scripts
+// folder and the package's scripts folder, Frameworks pointing at the built libraries, and the
+// core framework's folders set to it.
+#include <filesystem>
+#include <string>
+
+namespace glimmet::testing {
+
+class TempBundle {
+ public:
+  // With withResources false the bundle has no Resources folder at all.
+  explicit TempBundle(bool withResources = true);
+  ~TempBundle();
+  TempBundle(const TempBundle&) = delete;
+  TempBundle& operator=(const TempBundle&) = delete;
+
+  const std::filesystem::path& Contents() const { return mContents; }
+  std::filesystem::path Resources() const { return mContents / "Resources"; }
+  std::filesystem::path ScriptsDir() const { return Resources() / "scripts" / "lua"; }
+  std::filesystem::path PackageScriptsDir() const { return mContents / "scripts"; }
+
+  void WriteFile(const std::filesystem::path& path, const std::string& content) const;
+  void WriteBootstrap(const std::string& script) const { WriteFile(ScriptsDir() / "bootstrap.lua", script); }
+
+ private:
+  std::filesystem::path mRoot;
+  std::filesystem::path mContents;
+};
+
+}  // namespace glimmet::testing
