@@ -19,6 +19,7 @@ extern "C" {
 #include "zelcore/xml/DocParserFactory.h"
 #include "zelcore/xml/LibXML2ParserFactory.h"
 #include "zellua/ExecLuaConsoleCmd.h"
+#include "zellua/binding/LuaRef.h"
 #include "zelwebview/GlobalWebView.h"
 #include "zelworkspace/ConsolePanel.h"
 
@@ -96,6 +97,7 @@ void App::TerminateApplication() {
   if (mLuaState != nullptr) {
     FennickModel::Terminate(mLuaState);
     zellua::console::ExecLuaConsoleCmd::SetLuaState(nullptr);
+    zellua::binding::MarkStateClosed(mLuaState);
     lua_close(mLuaState);
     mLuaState = nullptr;
     mLuaReady = false;

@@ -12,6 +12,7 @@ extern "C" {
 #include "zelcore/Files.h"
 #include "zelcore/Trace.h"
 #include "zellua/ScriptDirs.h"
+#include "zellua/zellua.h"
 
 namespace fennick {
 
@@ -22,15 +23,25 @@ zelcore::Dir sLuaSecScriptsDir;
 
 using Opener = void (*)(lua_State*);
 
+void OpenLogging(lua_State* L) { zellua::LoggingUtils::InitLua(L); }
 void OpenWebSockets(lua_State* L) { websocketslua::InitLua(L); }
+
+// The binding library's root table, and right after it the searcher for script modules kept as
+// resources, which require 'externalinit' relies on.
+void OpenBindingLibrary(lua_State* L) {
+  zellua::InitLua(L);
+  zellua::InitEmbeddedCodeLoader(L);
+}
 
 // The native modules, in the order they are opened.
 constexpr Opener kOpeners[] = {
+    OpenLogging,
     OpenWebSockets,
     OpenSocketCore,
     OpenMimeCore,
     OpenSslCore,
     OpenSslContext,
+    OpenBindingLibrary,
     LuaInitializer::LoadEnvironment,
 };
 

@@ -9,8 +9,13 @@ extern "C" {
 #include <lauxlib.h>
 }
 
+struct KqDebuggerSupport {
+  KqCaptureCodeHook capture = nullptr;
+};
+
 struct KqLuaUniverse {
   int flags = 0;
+  KqDebuggerSupport debugger;
 };
 
 namespace {
@@ -74,12 +79,23 @@ int KqLua_loadChunkFromBuffer(lua_State* L, const char* bytes, size_t length, co
 
 void KrLuaCoverage_push(lua_State* L) { lua_pushnil(L); }
 
-KqDebuggerSupport* KqLuaUniverse_getDebuggerSupport(KqLuaUniverse*) { return nullptr; }
+KqDebuggerSupport* KqLuaUniverse_getDebuggerSupport(KqLuaUniverse* universe) {
+  return universe != nullptr && universe->debugger.capture != nullptr ? &universe->debugger : nullptr;
+}
+
+void KqDebuggerSupport_captureCode(KqDebuggerSupport* support, lua_State* L, const char* name, size_t nameLength,
+                                   const char* code) {
+  if (support != nullptr && support->capture != nullptr) support->capture(L, name, nameLength, code);
+}
 
 namespace kqkernel::testing {
 
 void SetStateOpenedHook(std::function<void(lua_State*)> hook) { K().stateOpenedHook = std::move(hook); }
 KqThrowHook InstalledThrowHook() { return K().throwHook; }
 bool IsInitialised() { return K().initialised; }
+
+void SetCaptureCodeHook(KqCaptureCodeHook hook) {
+  KqLuaUniverse_createMainUniverse(0)->debugger.capture = hook;
+}
 
 }  // namespace kqkernel::testing

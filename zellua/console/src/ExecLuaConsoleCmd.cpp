@@ -7,7 +7,7 @@ extern "C" {
 #include <lua.h>
 }
 
-#include "src/Assert.h"
+#include "zellua/binding/Assert.h"
 #include "zelworkspace/ConsolePanel.h"
 
 namespace zellua::console {

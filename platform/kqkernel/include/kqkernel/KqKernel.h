@@ -23,6 +23,9 @@ int KqLua_loadChunkFromBuffer(lua_State* L, const char* bytes, size_t length, co
 // Pushes the coverage-support value of the state (nil: no coverage support in this kernel).
 void KrLuaCoverage_push(lua_State* L);
 
-// The debugger-support record a universe may carry (none in this kernel).
+// The debugger-support record a universe may carry: a hook that receives scripts' code.
 struct KqDebuggerSupport;
+using KqCaptureCodeHook = void (*)(lua_State* L, const char* name, size_t nameLength, const char* code);
 KqDebuggerSupport* KqLuaUniverse_getDebuggerSupport(KqLuaUniverse* universe);
+void KqDebuggerSupport_captureCode(KqDebuggerSupport* support, lua_State* L, const char* name, size_t nameLength,
+                                   const char* code);

@@ -10,5 +10,7 @@ namespace kqkernel::testing {
 void SetStateOpenedHook(std::function<void(lua_State*)> hook);
 KqThrowHook InstalledThrowHook();
 bool IsInitialised();
+// Installs (or with null removes) a debugger capture hook on the main universe.
+void SetCaptureCodeHook(KqCaptureCodeHook hook);
 
 }  // namespace kqkernel::testing

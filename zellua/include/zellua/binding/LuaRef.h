@@ -1,0 +1,42 @@
+#pragma once
+// A Lua value kept by native code: a registry reference together with a token that says whether
+// its state is still open. The host marks the state closed before lua_close; a reference released
+// or pushed after that does nothing.
+#include <memory>
+
+extern "C" {
+#include <lauxlib.h>
+#include <lua.h>
+}
+
+namespace zellua::binding {
+
+// Marks the state closed for every reference to it; called right before lua_close.
+void MarkStateClosed(lua_State* L);
+bool IsStateOpen(lua_State* L);
+
+class LuaRef {
+ public:
+  LuaRef() = default;
+  // References the value at index (which stays on the stack).
+  LuaRef(lua_State* L, int index);
+  ~LuaRef() { Release(); }
+  LuaRef(LuaRef&& other) noexcept;
+  LuaRef& operator=(LuaRef&& other) noexcept;
+  LuaRef(const LuaRef&) = delete;
+  LuaRef& operator=(const LuaRef&) = delete;
+
+  // Whether it refers to a value of a state that is still open.
+  bool IsValid() const;
+  lua_State* State() const { return mState; }
+  // Pushes the value; pushes nothing and returns false when the reference is not valid.
+  bool Push() const;
+  void Release();
+
+ private:
+  lua_State* mState = nullptr;
+  int mRef = LUA_NOREF;
+  std::shared_ptr<const bool> mOpen;
+};
+
+}  // namespace zellua::binding

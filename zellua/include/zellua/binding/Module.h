@@ -1,0 +1,40 @@
+#pragma once
+// The one way a binding module opens itself:
+//  - the type's metatable, registered by name, is its own __index and holds the methods (with
+//    __gc and __tostring), a parent's method table registered before the type's own;
+//  - the free functions and integer constants go into the module's global table (a dotted name
+//    makes nested tables);
+//  - the opener leaves that table on the stack and returns 1.
+extern "C" {
+#include <lauxlib.h>
+#include <lua.h>
+}
+
+namespace zellua::binding {
+
+struct IntConstant {
+  const char* name;
+  lua_Integer value;
+};
+
+struct ModuleSpec {
+  // Null for a module without instances.
+  const char* metaTableName = nullptr;
+  // Method tables in the order they are registered: parents first, the type's own last.
+  const luaL_Reg* methods[4] = {};
+  // The global library's name.
+  const char* className = nullptr;
+  const luaL_Reg* functions = nullptr;
+  // Ends with a null name; may be null.
+  const IntConstant* constants = nullptr;
+};
+
+int OpenModule(lua_State* L, const ModuleSpec& spec);
+
+// The text "<typeName>(<address>)" on the stack, for __tostring.
+int PushTypeAndAddress(lua_State* L, const char* typeName, const void* address);
+
+// An empty function list, for tables that start without functions.
+extern const luaL_Reg kNoFunctions[];
+
+}  // namespace zellua::binding

@@ -1,0 +1,57 @@
+#pragma once
+// The binding library's entry points that the host program calls at start-up.
+#include <string>
+
+extern "C" {
+#include <lua.h>
+}
+
+namespace zellua {
+
+// Registers the global "zellua" table; returns 1.
+int InitLua(lua_State* L);
+// Appends the embedded-code searcher to package.loaders; returns the status of doing so.
+int InitEmbeddedCodeLoader(lua_State* L);
+// The searcher: finds a script module among the application's resources of type "lua".
+int DoLoadEmbeddedCode(lua_State* L);
+
+namespace LoggingUtils {
+// Registers the global library "zelLogging"; returns 1.
+int InitLua(lua_State* L);
+}  // namespace LoggingUtils
+
+namespace DebugSupport {
+// Registers the global library "debugSupport"; returns 1.
+int InitLua(lua_State* L);
+}  // namespace DebugSupport
+
+namespace utility {
+
+// A message for hosts of scripts; nothing in the library throws it.
+class LuaException {
+ public:
+  // The localised "Unknown Lua Exception".
+  LuaException();
+  explicit LuaException(const std::string& utf8Message) : mMessage(utf8Message) {}
+  std::string GetMessage() const { return mMessage; }
+
+ private:
+  std::string mMessage;
+};
+
+// Fields of the table at index; a null name is an assertion and gives 0, false or "".
+int GetIntegerField(lua_State* L, int tableIndex, const char* fieldName);
+bool GetBoolField(lua_State* L, int tableIndex, const char* fieldName);
+std::string GetStringField(lua_State* L, int tableIndex, const char* fieldName);
+
+}  // namespace utility
+
+}  // namespace zellua
+
+// The exported openers found by name through package.cpath.
+extern "C" {
+int luaopen_zellua(lua_State* L);
+int luaopen_zellua_EmbeddedCodeLoader(lua_State* L);
+int luaopen_zellua_zelLogging(lua_State* L);
+int luaopen_zellua_debugSupport(lua_State* L);
+}

@@ -1,0 +1,31 @@
+// The library's root table and its exported openers.
+#include "zellua/binding/Module.h"
+#include "zellua/zellua.h"
+
+namespace zellua {
+
+int InitLua(lua_State* L) {
+  binding::ModuleSpec spec;
+  spec.className = "zellua";
+  return binding::OpenModule(L, spec);
+}
+
+}  // namespace zellua
+
+extern "C" {
+
+int luaopen_zellua(lua_State* L) {
+  zellua::InitLua(L);
+  return 1;
+}
+
+int luaopen_zellua_EmbeddedCodeLoader(lua_State* L) {
+  lua_pushcfunction(L, zellua::DoLoadEmbeddedCode);
+  return 1;
+}
+
+int luaopen_zellua_zelLogging(lua_State* L) { return zellua::LoggingUtils::InitLua(L); }
+
+int luaopen_zellua_debugSupport(lua_State* L) { return zellua::DebugSupport::InitLua(L); }
+
+}  // extern "C"

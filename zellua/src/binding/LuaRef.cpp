@@ -1,0 +1,80 @@
+#include "zellua/binding/LuaRef.h"
+
+#include <map>
+
+extern "C" {
+#include <lauxlib.h>
+}
+
+namespace zellua::binding {
+
+namespace {
+
+// One open-flag per live state; a closed state's entry is dropped, so a new state that happens to
+// get the same address starts with a fresh flag.
+std::map<lua_State*, std::shared_ptr<bool>>& OpenFlags() {
+  static std::map<lua_State*, std::shared_ptr<bool>> flags;
+  return flags;
+}
+
+std::shared_ptr<bool> FlagFor(lua_State* L) {
+  auto& flags = OpenFlags();
+  auto it = flags.find(L);
+  if (it == flags.end()) it = flags.emplace(L, std::make_shared<bool>(true)).first;
+  return it->second;
+}
+
+}  // namespace
+
+void MarkStateClosed(lua_State* L) {
+  auto& flags = OpenFlags();
+  const auto it = flags.find(L);
+  if (it == flags.end()) return;
+  *it->second = false;
+  flags.erase(it);
+}
+
+bool IsStateOpen(lua_State* L) {
+  const auto& flags = OpenFlags();
+  const auto it = flags.find(L);
+  return it == flags.end() || *it->second;
+}
+
+LuaRef::LuaRef(lua_State* L, int index) : mState(L), mOpen(FlagFor(L)) {
+  lua_pushvalue(L, index);
+  mRef = luaL_ref(L, LUA_REGISTRYINDEX);
+}
+
+LuaRef::LuaRef(LuaRef&& other) noexcept : mState(other.mState), mRef(other.mRef), mOpen(std::move(other.mOpen)) {
+  other.mState = nullptr;
+  other.mRef = LUA_NOREF;
+}
+
+LuaRef& LuaRef::operator=(LuaRef&& other) noexcept {
+  if (this != &other) {
+    Release();
+    mState = other.mState;
+    mRef = other.mRef;
+    mOpen = std::move(other.mOpen);
+    other.mState = nullptr;
+    other.mRef = LUA_NOREF;
+  }
+  return *this;
+}
+
+bool LuaRef::IsValid() const { return mState != nullptr && mRef != LUA_NOREF && mOpen && *mOpen; }
+
+bool LuaRef::Push() const {
+  if (!IsValid()) return false;
+  lua_rawgeti(mState, LUA_REGISTRYINDEX, mRef);
+  return true;
+}
+
+void LuaRef::Release() {
+  if (IsValid()) luaL_unref(mState, LUA_REGISTRYINDEX, mRef);
+  mState = nullptr;
+  mRef = LUA_NOREF;
+  mOpen.reset();
+}
+
+}  // namespace zellua::binding
