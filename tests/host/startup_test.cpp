@@ -75,9 +75,10 @@ TEST(HostStartup, BootstrapThatDoesNotCompileIsReportedAndSkipped) {
   OfferRecordFunction();
   TempBundle bundle;
   bundle.WriteBootstrap("record('never') this is not Lua (");
-  // The idle hook comes from externalinit, found on the scripts folder's search path.
+  // The idle hook comes from externalinit, which the package's scripts folder announces and the
+  // embedded-code searcher finds among the resources.
   bundle.WriteFile(bundle.PackageScriptsDir() / "externalinit.lua", "-- marks externalinit as present\n");
-  bundle.WriteFile(bundle.ScriptsDir() / "externalinit.lua",
+  bundle.WriteFile(bundle.Resources() / "externalinit.lua",
                    "idleCount = 0\nfunction fennick_DoIdleLoop() idleCount = idleCount + 1 end\n");
   HostRun run;
   ASSERT_TRUE(run.Start());

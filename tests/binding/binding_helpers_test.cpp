@@ -1,0 +1,179 @@
+// The binding helpers every module uses: the trampoline, state-aware references, number
+// conversions, the module convention and the table field readers.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <stdexcept>
+
+extern "C" {
+#include <lauxlib.h>
+#include <lualib.h>
+}
+
+#include "zelcore/testing.h"
+#include "zellua/binding/LuaRef.h"
+#include "zellua/binding/Module.h"
+#include "zellua/binding/Numbers.h"
+#include "zellua/binding/Protected.h"
+#include "zellua/binding/StackGuard.h"
+#include "zellua/zellua.h"
+
+namespace b = zellua::binding;
+
+namespace {
+
+struct LuaState : ::testing::Test {
+  void SetUp() override {
+    L = luaL_newstate();
+    luaL_openlibs(L);
+  }
+  void TearDown() override {
+    if (L) {
+      b::MarkStateClosed(L);
+      lua_close(L);
+    }
+  }
+  std::string Run(const char* code) {
+    if (luaL_dostring(L, code) == 0) return "ok";
+    std::string error = lua_tostring(L, -1);
+    lua_pop(L, 1);
+    return error;
+  }
+  lua_State* L = nullptr;
+};
+
+int gDestroyed = 0;
+struct Guarded {
+  ~Guarded() { ++gDestroyed; }
+};
+
+int Throws(lua_State*) {
+  Guarded g;
+  throw std::runtime_error("native failure");
+}
+int ThrowsOther(lua_State*) { throw 42; }
+int Returns(lua_State* L) {
+  lua_pushinteger(L, 7);
+  return 1;
+}
+
+}  // namespace
+
+TEST_F(LuaState, TrampolineTurnsExceptionsIntoLuaErrors) {
+  lua_register(L, "throws", b::Protected<Throws>);
+  lua_register(L, "throwsOther", b::Protected<ThrowsOther>);
+  lua_register(L, "returns", b::Protected<Returns>);
+  gDestroyed = 0;
+  EXPECT_EQ(Run("local ok, e = pcall(throws); assert(not ok and e == 'native failure')"), "ok");
+  EXPECT_EQ(gDestroyed, 1) << "the body's objects are destroyed before the Lua error";
+  EXPECT_EQ(Run("local ok, e = pcall(throwsOther); assert(e == 'unknown C++ exception')"), "ok");
+  EXPECT_EQ(Run("assert(returns() == 7)"), "ok");
+}
+
+TEST_F(LuaState, ReferenceReleasedAfterTheStateClosedDoesNothing) {
+  lua_pushliteral(L, "kept");
+  b::LuaRef ref(L, -1);
+  lua_pop(L, 1);
+  ASSERT_TRUE(ref.Push());
+  EXPECT_STREQ(lua_tostring(L, -1), "kept");
+  lua_pop(L, 1);
+
+  b::LuaRef moved = std::move(ref);
+  EXPECT_FALSE(ref.IsValid());
+  EXPECT_TRUE(moved.IsValid());
+
+  b::MarkStateClosed(L);
+  lua_close(L);
+  L = nullptr;
+  EXPECT_FALSE(moved.IsValid());
+  EXPECT_FALSE(moved.Push());
+  moved.Release();  // must not touch the closed state (AddressSanitizer would see it)
+}
+
+TEST_F(LuaState, StackGuardRestoresTheTop) {
+  lua_pushinteger(L, 1);
+  {
+    b::StackGuard guard(L);
+    lua_pushinteger(L, 2);
+    lua_pushinteger(L, 3);
+  }
+  EXPECT_EQ(lua_gettop(L), 1);
+}
+
+TEST(Numbers, ClampInsteadOfCasting) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_EQ(b::ClampToInteger<int>(nan), 0);
+  EXPECT_EQ(b::ClampToInteger<int>(nan, -1), -1);
+  EXPECT_EQ(b::ClampToInteger<int>(1e300), std::numeric_limits<int>::max());
+  EXPECT_EQ(b::ClampToInteger<int>(-1e300), std::numeric_limits<int>::min());
+  EXPECT_EQ(b::ClampToInteger<unsigned char>(-3), 0);
+  EXPECT_EQ(b::ClampToInteger<unsigned char>(300), 255);
+  EXPECT_EQ(b::ClampToInteger<int>(-2.7), -2);
+  EXPECT_EQ(b::ClampNumber(nan, 0, 1), 0);
+  EXPECT_EQ(b::ClampNumber(2, 0, 1), 1);
+}
+
+namespace {
+int Area(lua_State* L) {
+  lua_pushnumber(L, luaL_checknumber(L, 1) * luaL_checknumber(L, 2));
+  return 1;
+}
+int ShapeToString(lua_State* L) { return b::PushTypeAndAddress(L, "Shape", lua_touserdata(L, 1)); }
+const luaL_Reg kShapeMethods[] = {{"__tostring", ShapeToString}, {nullptr, nullptr}};
+int Base(lua_State* L) {
+  lua_pushliteral(L, "base");
+  return 1;
+}
+const luaL_Reg kParentMethods[] = {{"Base", Base}, {nullptr, nullptr}};
+const luaL_Reg kShapeFunctions[] = {{"Area", Area}, {nullptr, nullptr}};
+const b::IntConstant kShapeConstants[] = {{"kSides", 4}, {"kCorners", 4}, {nullptr, 0}};
+}  // namespace
+
+TEST_F(LuaState, ModuleConventionShape) {
+  b::ModuleSpec spec;
+  spec.metaTableName = "zellua.test.Shape";
+  spec.methods[0] = kParentMethods;
+  spec.methods[1] = kShapeMethods;
+  spec.className = "zellua.test.Shapes";
+  spec.functions = kShapeFunctions;
+  spec.constants = kShapeConstants;
+  ASSERT_EQ(b::OpenModule(L, spec), 1);
+  EXPECT_EQ(lua_gettop(L), 1) << "the opener leaves the library table";
+  lua_newuserdata(L, 1);
+  luaL_getmetatable(L, "zellua.test.Shape");
+  lua_setmetatable(L, -2);
+  lua_setglobal(L, "shape");
+  const char* checks = R"(
+    local mt = debug.getregistry()["zellua.test.Shape"]
+    assert(getmetatable(shape) == mt, "metatable by name")
+    assert(mt.__index == mt, "own __index")
+    assert(tostring(shape):match("^Shape%(0x%x+%)$"), tostring(shape))
+    assert(shape:Base() == "base", "parent's methods inherited")
+    assert(zellua.test.Shapes.Area(2, 3) == 6, "functions in the nested global table")
+    assert(zellua.test.Shapes.kSides == 4 and zellua.test.Shapes.kCorners == 4, "constants")
+  )";
+  EXPECT_EQ(Run(checks), "ok");
+}
+
+TEST_F(LuaState, FieldReaders) {
+  ASSERT_EQ(Run("t = { n = 42, flag = true, s = 'text', num = 1.5 }"), "ok");
+  lua_getglobal(L, "t");
+  EXPECT_EQ(zellua::utility::GetIntegerField(L, -1, "n"), 42);
+  EXPECT_TRUE(zellua::utility::GetBoolField(L, -1, "flag"));
+  EXPECT_FALSE(zellua::utility::GetBoolField(L, -1, "missing"));
+  EXPECT_EQ(zellua::utility::GetStringField(L, -1, "s"), "text");
+  EXPECT_EQ(zellua::utility::GetStringField(L, -1, "num"), "1.5");
+  EXPECT_EQ(zellua::utility::GetStringField(L, -1, "missing"), "");
+  EXPECT_EQ(lua_gettop(L), 1);
+  zelcore::testing::ResetAssertions();
+  EXPECT_EQ(zellua::utility::GetIntegerField(L, -1, nullptr), 0);
+  EXPECT_EQ(zellua::utility::GetStringField(L, -1, nullptr), "");
+  EXPECT_EQ(lua_gettop(L), 1);
+  ASSERT_EQ(zelcore::testing::Assertions().size(), 2u);
+  EXPECT_EQ(zelcore::testing::Assertions()[0].condition, "fieldName != NULL");
+}
+
+TEST(LuaExceptionTest, DefaultMessageIsLocalised) {
+  EXPECT_EQ(zellua::utility::LuaException().GetMessage(), "Unknown Lua Exception");
+  EXPECT_EQ(zellua::utility::LuaException("boom").GetMessage(), "boom");
+}
