@@ -5,6 +5,7 @@ extern "C" {
 #include <lualib.h>
 }
 
+#include "ColorTheme.h"
 #include "ErrorManager.h"
 #include "FennickModel.h"
 #include "LuaAppWorkspace.h"
@@ -72,6 +73,7 @@ void App::RegisterApplicationCommands() {
 }
 
 bool App::InitApplication(arx::app::AppInitArgs& args) {
+  ApplyColorTheme(GetWorkspace());
   GlobalWebViewInitialize(true);
 
   KrInit();

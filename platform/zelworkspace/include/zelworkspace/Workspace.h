@@ -25,9 +25,25 @@ class TabCreator {
   zelcore::UTF16String mTabType;
 };
 
+// What the workspace draws its frame with.
+class DrawSupplier {
+ public:
+  // Whether the workspace's drawing follows the colour theme's changes.
+  void SetFollowsTheme(bool follows) { mFollowsTheme = follows; }
+  bool FollowsTheme() const { return mFollowsTheme; }
+
+ private:
+  bool mFollowsTheme = false;
+};
+
 class Workspace {
  public:
+  // Without a supplier of its own the workspace makes its default one.
+  explicit Workspace(std::unique_ptr<DrawSupplier> supplier = nullptr)
+      : mDrawSupplier(supplier ? std::move(supplier) : std::make_unique<DrawSupplier>()) {}
   virtual ~Workspace();
+
+  DrawSupplier* GetDrawSupplier() const { return mDrawSupplier.get(); }
 
   virtual void OnTabPanelGainedFocus(TabPanel* panel) { (void)panel; }
 
@@ -41,6 +57,7 @@ class Workspace {
   bool IsTabShown(const zelcore::UTF16String& tabType) const { return mShown.count(tabType) != 0; }
 
  private:
+  std::unique_ptr<DrawSupplier> mDrawSupplier;
   std::vector<std::unique_ptr<TabCreator>> mCreators;
   std::map<zelcore::UTF16String, std::unique_ptr<TabPanel>> mShown;
 };
