@@ -1,0 +1,171 @@
+#include "DictionaryStore.h"
+
+#include <cstring>
+#include <exception>
+#include <vector>
+
+#include "BinaryFormat.h"
+#include "DictionaryReader.h"
+
+namespace pembra_private {
+
+namespace {
+
+// The whole stream from its start (or from where it is, when it cannot seek).
+bool ReadWholeStream(std::istream& stream, std::vector<std::uint8_t>& bytes) {
+  stream.clear();
+  stream.seekg(0, std::ios::beg);
+  if (stream.fail()) stream.clear();
+  std::streambuf* buffer = stream.rdbuf();
+  if (buffer == nullptr) return false;
+  char chunk[1 << 16];
+  for (;;) {
+    const std::streamsize got = buffer->sgetn(chunk, sizeof chunk);
+    if (got <= 0) break;
+    bytes.insert(bytes.end(), chunk, chunk + got);
+  }
+  return true;
+}
+
+// Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
+std::string NarrowKey(std::u16string_view key) {
+  std::string bytes(key.size(), '\0');
+  for (std::size_t i = 0; i < key.size(); ++i) bytes[i] = static_cast<char>(key[i] & 0xFF);
+  return bytes;
+}
+
+}  // namespace
+
+Dictionary::Dictionary() : fastArray_(std::make_shared<FastArray>()) {}
+
+void Dictionary::Read(std::istream* stream) {
+  if (stream == nullptr) {
+    valid_ = false;
+    return;
+  }
+  Read(*stream);
+}
+
+void Dictionary::Read(std::istream& stream) {
+  try {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeStream(stream, bytes)) {
+      valid_ = false;
+      return;
+    }
+    ReadBytes(bytes.data(), bytes.size());
+  } catch (const std::exception&) {
+    // A stream that fails by throwing, or a file too large to hold.
+    valid_ = false;
+  }
+}
+
+void Dictionary::ReadBytes(const std::uint8_t* data, std::size_t size) {
+  if (size >= kBinaryMagic.size() && std::memcmp(data, kBinaryMagic.data(), kBinaryMagic.size()) == 0) {
+    ReadBinary(data, size);
+  } else {
+    ReadText(data, size);
+  }
+}
+
+void Dictionary::ReadText(const std::uint8_t* data, std::size_t size) {
+  std::unique_ptr<DictionaryReader> reader = DictionaryReader::Make(data, size);
+  for (;;) {
+    const DictionaryReader::Result result = reader->ReadALine();
+    if (result == DictionaryReader::Result::kEnd) return;
+    if (result == DictionaryReader::Result::kConversionFailed) {
+      valid_ = false;  // the entries before the line stay
+      return;
+    }
+    if (!reader->Line().empty()) AddEntry(reader->Line());
+  }
+}
+
+void Dictionary::ReadBinary(const std::uint8_t* data, std::size_t size) {
+  ByteReader in(data, size);
+  in.Skip(kBinaryMagic.size());
+  std::uint8_t majorByte = 0;
+  std::uint8_t minorByte = 0;
+  std::uint8_t valueEncoding = 0;
+  if (!in.ReadU8(majorByte) || !in.ReadU8(minorByte) || !in.ReadU8(valueEncoding)) {
+    valid_ = false;
+    return;
+  }
+  const auto major = static_cast<std::int8_t>(majorByte);
+  const auto minor = static_cast<std::int8_t>(minorByte);
+  pembra::EndianT endian = pembra::kEndianUnspecified;
+  if (major >= 2 && minor >= 1) {
+    std::uint8_t endianByte = 0;
+    if (!in.ReadU8(endianByte)) {
+      valid_ = false;
+      return;
+    }
+    endian = (endianByte & 1) != 0 ? pembra::kLittleEndian : pembra::kBigEndian;
+  }
+  bool ok = true;
+  if (major == 2 && minor >= 0) {
+    ok = ReadVersion2(in, endian);
+  } else if (major == 1 && minor == 0) {
+    ok = ReadVersion10Body(in, valueEncoding, table_);
+  } else if (major == 1 && minor == 5) {
+    ok = ReadVersion15Body(in, valueEncoding, table_);
+  }
+  // Other versions are not read; the dictionary stays as it was.
+  if (!ok) valid_ = false;
+}
+
+bool Dictionary::ReadVersion2(ByteReader& in, pembra::EndianT endian) {
+  in.SetByteOrder(ByteOrderOf(endian));
+  std::uint32_t headerLength = 0;
+  const std::uint8_t* header = nullptr;
+  if (!in.ReadU32(headerLength) || !in.ReadBytes(headerLength, header)) return false;
+  switch (fastArray_->Read(in, endian)) {
+    case FastArray::ReadResult::kCorrupt:
+      return false;
+    case FastArray::ReadResult::kRejectedIdBase:
+      // A well-formed file meant to extend a store of another size: not read.
+      return true;
+    case FastArray::ReadResult::kAdded:
+    case FastArray::ReadResult::kEmpty:
+      break;
+  }
+  headerText_.emplace(reinterpret_cast<const char*>(header), headerLength);
+  storeKind_ = kFastArrayStore;
+  return true;
+}
+
+bool Dictionary::AddEntry(std::u16string_view line) {
+  const std::optional<ParsedEntry> entry = ParseEntry(line);
+  if (!entry) {
+    valid_ = false;
+    return false;
+  }
+  std::string key = NarrowKey(entry->key);
+  UnicodeRun value(DictionaryEntry::ConvertEscapeSequences(entry->value));
+  if (storeKind_ == kFastArrayStore) {
+    fastArray_->Add(key, std::move(value));
+    return true;
+  }
+  // The later line of a repeated key wins.
+  table_.Remove(ByteRunKey::Borrowed(key));
+  table_.Insert(std::make_unique<DictionaryEntry>(std::move(key), std::move(value)));
+  return true;
+}
+
+std::optional<UnicodeRun> Dictionary::Lookup(std::string_view key) const {
+  if (storeKind_ == kFastArrayStore) {
+    const std::int64_t id = fastArray_->FindId(key);
+    if (!fastArray_->ValidId(id)) return std::nullopt;
+    return fastArray_->GetValue(id);
+  }
+  // The table holds nothing but entries.
+  const HashItem* item = table_.Find(ByteRunKey::Borrowed(key));
+  if (item == nullptr) return std::nullopt;
+  return static_cast<const DictionaryEntry*>(item)->Value();
+}
+
+int Dictionary::NumKeys() const {
+  return static_cast<int>(storeKind_ == kFastArrayStore ? fastArray_->NumKeys() : table_.NumItems());
+}
+
+}  // namespace pembra_private

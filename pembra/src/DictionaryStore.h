@@ -1,0 +1,69 @@
+#pragma once
+// The dictionary behind pembra::Dictionary: key -> UTF-16 text entries of the
+// dictionary files read into it.
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ByteReader.h"
+#include "FastArray.h"
+#include "HashTableGeneric.h"
+#include "UnicodeRun.h"
+
+namespace pembra_private {
+
+// A text entry line split into key and value (views into the line).
+struct ParsedEntry {
+  std::u16string_view key;
+  std::u16string_view value;
+};
+
+class Dictionary {
+ public:
+  // Text and version-1 files fill the hash table; after the first version-2
+  // file the version-2 store takes every lookup and every later entry.
+  enum StoreKind : std::uint8_t { kHashTableStore = 0, kFastArrayStore = 2 };
+
+  Dictionary();
+  Dictionary(const Dictionary&) = delete;
+  Dictionary& operator=(const Dictionary&) = delete;
+
+  // A null stream only marks the dictionary invalid.
+  void Read(std::istream* stream);
+  // Reads the whole stream from its start: binary when it begins with the
+  // binary magic, text otherwise. Never throws.
+  void Read(std::istream& stream);
+  // The same over bytes already in memory.
+  void ReadBytes(const std::uint8_t* data, std::size_t size);
+
+  // Stores one text entry line; a rejected line marks the dictionary invalid.
+  bool AddEntry(std::u16string_view line);
+  // Splits a text entry line; nothing when the line is rejected.
+  static std::optional<ParsedEntry> ParseEntry(std::u16string_view line);
+
+  bool HasKey(std::string_view key) const { return Lookup(key).has_value(); }
+  // The stored value of `key`.
+  std::optional<UnicodeRun> Lookup(std::string_view key) const;
+  int NumKeys() const;
+  bool IsValid() const { return valid_; }
+  StoreKind Kind() const { return storeKind_; }
+  // The header text of the last version-2 file read.
+  const std::optional<std::string>& HeaderText() const { return headerText_; }
+
+ private:
+  void ReadText(const std::uint8_t* data, std::size_t size);
+  void ReadBinary(const std::uint8_t* data, std::size_t size);
+  bool ReadVersion2(ByteReader& in, pembra::EndianT endian);
+
+  HashTableGeneric table_;
+  std::shared_ptr<FastArray> fastArray_;
+  StoreKind storeKind_ = kHashTableStore;
+  std::optional<std::string> headerText_;
+  bool valid_ = true;
+};
+
+}  // namespace pembra_private
