@@ -9,6 +9,7 @@ extern "C" {
 #include "ErrorManager.h"
 #include "FennickModel.h"
 #include "LuaAppWorkspace.h"
+#include "Localizer.h"
 #include "LuaInitializer.h"
 #include "arx/app/ResourceManager.h"
 #include "arx/uisupport/CommandRegistry.h"
@@ -37,6 +38,7 @@ App::App() {
 }
 
 App::~App() {
+  if (zelcore::config::Localizer::Get() == mLocalizer.get()) zelcore::config::Localizer::Set(nullptr);
   if (sFennickApp == this) sFennickApp = nullptr;
 }
 
@@ -53,6 +55,17 @@ void App::PreInitialize() {
   config::SetClientBuildNumber(GetAppBuildNumber());
   // Every XML parse of the process goes through libxml2 from here on.
   zelcore::xml::SetParserFactory(std::unique_ptr<zelcore::xml::DocParserFactory>(InitParserFactory()));
+  LocaleNameMapXMLParser(zelcore::File(zelcore::Dir::ResourcesDir(), sLangMapFileName).FullPath(), &mLanguageMap);
+}
+
+void App::InitializeLocalizer(arx::app::AppInitArgs& args) {
+  InitLocalizer(args);
+  mLocalizer->LoadAppDictionary();
+}
+
+zelcore::config::Localizer* App::InitLocalizer(arx::app::AppInitArgs&) {
+  if (!mLocalizer) mLocalizer = std::make_unique<Localizer>();
+  return mLocalizer.get();
 }
 
 zelcore::config::ErrorManager* App::InitErrorManager() { return new ErrorManager(); }

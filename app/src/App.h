@@ -1,12 +1,17 @@
 #pragma once
 // The application object: the framework's set-up steps supplied by the program, the start-up and
 // shutdown order, and the one Lua state of the process.
+#include <memory>
+
+#include "LocaleNameMapXMLParser.h"
 #include "arx/app/App.h"
 #include "arx/uisupport/CommandHandler.h"
 
 struct lua_State;
 
 namespace fennick {
+
+class Localizer;
 
 enum AppCommand {
   kFirstSyntheticCmd = 37000,
@@ -25,6 +30,8 @@ class App : public arx::app::App, public arx::uisupport::CommandHandler {
   static void ThrowLuaException(lua_State* L, const char* message);
 
   void PreInitialize();
+  // Loads the dictionary of the running language into the application's localiser.
+  void InitializeLocalizer(arx::app::AppInitArgs& args);
 
   bool InitApplication(arx::app::AppInitArgs& args) override;
   void TerminateApplication() override;
@@ -41,9 +48,12 @@ class App : public arx::app::App, public arx::uisupport::CommandHandler {
 
   lua_State* GetLuaState() const { return mLuaState; }
   bool IsLuaReady() const { return mLuaReady; }
+  const LanguageMap& GetLanguageMap() const { return mLanguageMap; }
+  Localizer* GetLocalizer() const { return mLocalizer.get(); }
 
  protected:
   zelcore::config::ErrorManager* InitErrorManager() override;
+  zelcore::config::Localizer* InitLocalizer(arx::app::AppInitArgs& args) override;
   zelcore::xml::DocParserFactory* InitParserFactory() override;
   zelworkspace::Workspace* InitWorkspace() override;
   void RegisterTabCreators(zelworkspace::Workspace* workspace) override;
@@ -55,6 +65,8 @@ class App : public arx::app::App, public arx::uisupport::CommandHandler {
  private:
   lua_State* mLuaState = nullptr;
   bool mLuaReady = false;
+  std::unique_ptr<Localizer> mLocalizer;
+  LanguageMap mLanguageMap;
 };
 
 // The program's whole run, from construction of the App to its destruction; returns the exit code.

@@ -7,6 +7,7 @@ int RunApplication() {
   {
     App app;
     app.PreInitialize();
+    app.InitializeLocalizer(args);
     if (app.Initialize(args)) app.RunEventLoop();
     app.Terminate();
   }

@@ -12,6 +12,7 @@ HostRun::~HostRun() {
 
 bool HostRun::Start() {
   mApp->PreInitialize();
+  mApp->InitializeLocalizer(mArgs);
   return mApp->Initialize(mArgs);
 }
 

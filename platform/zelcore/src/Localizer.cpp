@@ -1,6 +1,8 @@
 #include "zelcore/Localizer.h"
 
-namespace zelcore {
+#include <string>
+
+namespace zelcore::config {
 
 namespace {
 Localizer* gLocalizer = nullptr;
@@ -8,15 +10,16 @@ Localizer* gLocalizer = nullptr;
 
 // Without a dictionary the default after the first "=" is the text; a literal without
 // the "$$$/" form is its own text.
-UTF16String Localizer::GetLocalizedString(const UTF8String& literal) const {
-  if (literal.rfind("$$$/", 0) == 0) {
-    const auto eq = literal.find('=');
-    if (eq != UTF8String::npos) return UTF8to16(literal.substr(eq + 1));
+UTF16String Localizer::GetLocalizedString(const char* literal) const {
+  const std::string text = literal ? literal : "";
+  if (text.rfind("$$$/", 0) == 0) {
+    const auto eq = text.find('=');
+    if (eq != std::string::npos) return UTF8to16(text.substr(eq + 1));
   }
-  return UTF8to16(literal);
+  return UTF8to16(text);
 }
 
 Localizer* Localizer::Get() { return gLocalizer; }
 void Localizer::Set(Localizer* localizer) { gLocalizer = localizer; }
 
-}  // namespace zelcore
+}  // namespace zelcore::config

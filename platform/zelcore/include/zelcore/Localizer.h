@@ -3,18 +3,22 @@
 // through the one installed localiser.
 #include "zelcore/Strings.h"
 
-namespace zelcore {
+namespace zelcore::config {
 
 class Localizer {
  public:
   virtual ~Localizer() = default;
 
-  // A text "$$$/key=default" gives the localised text, or the default when none is known.
-  virtual UTF16String GetLocalizedString(const UTF8String& literal) const;
+  // A text "$$$/key=default" gives the localised text; without a dictionary, the default.
+  virtual UTF16String GetLocalizedString(const char* literal) const;
 
   // The installed localiser, or null. The installer keeps ownership.
   static Localizer* Get();
   static void Set(Localizer* localizer);
 };
 
-}  // namespace zelcore
+}  // namespace zelcore::config
+
+namespace zelcore {
+using config::Localizer;
+}

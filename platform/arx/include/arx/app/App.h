@@ -12,8 +12,7 @@
 #include "zelcore/Strings.h"
 
 namespace zelcore {
-class Localizer;
-namespace config { class ErrorManager; }
+namespace config { class ErrorManager; class Localizer; }
 namespace xml { class DocParserFactory; }
 }  // namespace zelcore
 namespace zelworkspace {
@@ -69,7 +68,7 @@ class App : public OS_AppBase {
 
  protected:
   virtual zelcore::config::ErrorManager* InitErrorManager() { return nullptr; }
-  virtual zelcore::Localizer* InitLocalizer(AppInitArgs& args) { (void)args; return nullptr; }
+  virtual zelcore::config::Localizer* InitLocalizer(AppInitArgs& args) { (void)args; return nullptr; }
   virtual zelcore::xml::DocParserFactory* InitParserFactory() { return nullptr; }
   virtual zelworkspace::Workspace* InitWorkspace() { return nullptr; }
   virtual void TerminateWorkspace() {}

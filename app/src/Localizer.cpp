@@ -1,0 +1,77 @@
+#include "Localizer.h"
+
+#include <fstream>
+#include <vector>
+
+#include "pembra/Dictionary.h"
+#include "pembra/EncodingInfo.h"
+#include "pembra/Quillet.h"
+#include "zelcore/Locale.h"
+#include "zellua/binding/Assert.h"
+
+namespace fennick {
+
+namespace {
+
+const pembra::EncodingInfo kLiteralEncoding{pembra::EncodingInfo::kUTF8};
+
+zelcore::UTF16String TextOf(const pembra::Quillet& quillet) {
+  std::vector<char16_t> buffer(quillet.GetUnicodeSize());
+  if (buffer.empty()) return {};
+  quillet.GetUnicode(buffer.data(), buffer.size(), false);
+  ZELLUA_CHECK(buffer.back() == 0x0000);
+  return zelcore::UTF16String(buffer.data(), buffer.size() - 1);
+}
+
+}  // namespace
+
+Localizer::Localizer() = default;
+Localizer::~Localizer() = default;
+
+zelcore::UTF16String Localizer::GetLocalizedString(const char* literal) const {
+  const std::string given = literal ? literal : "";
+  std::string copy = given;
+  if (copy.rfind("($$$", 0) == 0) {
+    copy.erase(0, 1);
+    if (!copy.empty() && copy.back() == ')') copy.pop_back();
+  }
+  if (copy.find('=') == std::string::npos) return zelcore::UTF8to16(given);
+  return PerformQuilletLookup(copy);
+}
+
+zelcore::UTF16String Localizer::PerformQuilletLookup(const std::string& literal) const {
+  if (mDictionary && mDictionary->IsValid() && mDictionary->HasKey(literal.c_str(), &kLiteralEncoding)) {
+    const zelcore::UTF16String text = TextOf(mDictionary->Lookup(literal.c_str(), &kLiteralEncoding));
+    if (!text.empty()) return text;
+  }
+  return TextOf(pembra::Quillet(literal.c_str(), 0, &kLiteralEncoding));
+}
+
+bool Localizer::LoadDictionary(const zelcore::UTF16String& path) { return LoadQuilletDictionaryFromPath(path); }
+
+void Localizer::LoadAppDictionary() { LoadQuilletDictionary(zelcore::Dir::AppDir().FullPath()); }
+
+bool Localizer::LoadQuilletDictionary(const zelcore::UTF16String& baseFolder) {
+  zelcore::UTF16String path;
+  return GetQuilletDictionaryFolder(baseFolder, path) && LoadQuilletDictionaryFromPath(path);
+}
+
+bool Localizer::GetQuilletDictionaryFolder(const zelcore::UTF16String& baseFolder, zelcore::UTF16String& path) {
+  const zelcore::Dir base{std::filesystem::path(zelcore::UTF16to8(baseFolder))};
+  const zelcore::Dir folder(zelcore::Dir(zelcore::Dir(base, u"Resources"), zelcore::Locale::ApplicationLangauge()),
+                            u"quillet");
+  const zelcore::File file(folder, u"veyra_dictionary.dat");
+  if (!file.Exists()) return false;
+  path = file.FullPath();
+  return true;
+}
+
+bool Localizer::LoadQuilletDictionaryFromPath(const zelcore::UTF16String& path) {
+  std::ifstream in(zelcore::UTF16to8(path), std::ios::binary);
+  if (!in.is_open()) return false;
+  if (!mDictionary) mDictionary = std::make_unique<pembra::Dictionary>();
+  mDictionary->Read(&in);
+  return true;
+}
+
+}  // namespace fennick
