@@ -5,6 +5,7 @@
 #include "arx/testing.h"
 #include "zelcore/ErrorManager.h"
 #include "zelcore/Localizer.h"
+#include "zelcore/threads/Executor.h"
 #include "zelcore/xml/DocParserFactory.h"
 #include "zelworkspace/Workspace.h"
 
@@ -46,10 +47,17 @@ constexpr auto kIdleInterval = std::chrono::milliseconds(10);
 
 AppBase::~AppBase() = default;
 
-App::App() { gApp = this; }
+App::App() {
+  gApp = this;
+  // Executors on the current event loop post to this application's loop.
+  zelcore::threads::SetEventLoopPoster([this](zelcore::threads::Work work) { PostToEventLoop(std::move(work)); });
+}
 
 App::~App() {
-  if (gApp == this) gApp = nullptr;
+  if (gApp == this) {
+    zelcore::threads::SetEventLoopPoster(nullptr);
+    gApp = nullptr;
+  }
 }
 
 App* App::GetApp() { return gApp; }

@@ -54,4 +54,9 @@ int luaopen_zellua(lua_State* L);
 int luaopen_zellua_EmbeddedCodeLoader(lua_State* L);
 int luaopen_zellua_zelLogging(lua_State* L);
 int luaopen_zellua_debugSupport(lua_State* L);
+int luaopen_zellua_zelLocale(lua_State* L);
+int luaopen_zellua_zelcore_zelTypes(lua_State* L);
+int luaopen_zellua_keychain(lua_State* L);
+int luaopen_zellua_proplist(lua_State* L);
+int luaopen_zellua_arx_app(lua_State* L);
 }

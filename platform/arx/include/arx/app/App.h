@@ -8,7 +8,9 @@
 #include <memory>
 #include <mutex>
 
+#include "arx/app/AppActivationMessage.h"
 #include "arx/app/AppInitArgs.h"
+#include "zelcore/PropList.h"
 #include "zelcore/Strings.h"
 
 namespace zelcore {
@@ -34,10 +36,18 @@ class AppBase {
   void AutoDisableUserCmds(int bound) { mAutoDisableBound = bound; }
   int AutoDisableBound() const { return mAutoDisableBound; }
 
+  // The application's settings, held in memory for the life of the application object.
+  zelcore::proplist::PropList& GetAppSettings();
+  void SaveAppSettings();
+  // Tells its listeners when the application becomes active or inactive.
+  AppActivationBroadcaster& GetAppActivationNotifier() { return mAppActivationNotifier; }
+
  protected:
   std::unique_ptr<zelcore::config::ErrorManager> mErrorManager;
   std::unique_ptr<zelworkspace::Workspace> mWorkspace;
   int mAutoDisableBound = 0;
+  zelcore::proplist::PropListRef mAppSettings;
+  AppActivationBroadcaster mAppActivationNotifier;
 };
 
 class OS_AppBase : public AppBase {};

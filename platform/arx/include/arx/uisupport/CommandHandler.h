@@ -20,6 +20,8 @@ class CommandHandlerBase {
   virtual ~CommandHandlerBase();
   static CommandHandlerBase* GetCurrentCommandHandler();
   static void SetCurrentCommandHandler(CommandHandlerBase* handler);
+  // Offers the command to the current handler, else to the application's own; true when handled.
+  static bool CallCommandChain(int commandId);
 };
 
 class CommandHandler : public CommandHandlerBase {

@@ -8,6 +8,10 @@ class SyntheticCmdMgr {
   static void InitSyntheticCmdMgr(int firstId);
   // Reserves count consecutive ids; returns the first.
   static int ReserveCmdRange(int count);
+  // One id; the same as ReserveCmdRange(1).
+  static int ReserveCmd();
+  // Whether the id is one reserved so far.
+  static bool IsSyntheticCmdID(int id);
   static int NextFreeId();
 };
 
