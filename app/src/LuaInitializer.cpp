@@ -8,6 +8,8 @@ extern "C" {
 }
 
 #include "LinkedLuaModules.h"
+#include "UlmLibLua.h"
+#include "ZeroconfLua.h"
 #include "websocketpplua/WebSocketsLua.h"
 #include "zelcore/Files.h"
 #include "zelcore/Trace.h"
@@ -24,6 +26,9 @@ zelcore::Dir sLuaSecScriptsDir;
 using Opener = void (*)(lua_State*);
 
 void OpenLogging(lua_State* L) { zellua::LoggingUtils::InitLua(L); }
+void OpenZeroconf(lua_State* L) { luaopen_zeroconflua(L); }
+void OpenUlmLib(lua_State* L) { luaopen_ulmliblua(L); }
+void OpenIdentityBridge(lua_State* L) { ::InitLua(L); }
 void OpenWebSockets(lua_State* L) { websocketslua::InitLua(L); }
 
 // The binding library's root table, and right after it the searcher for script modules kept as
@@ -33,15 +38,24 @@ void OpenBindingLibrary(lua_State* L) {
   zellua::InitEmbeddedCodeLoader(L);
 }
 
+// The keychain and the application object, which scripts reach without a require.
+void OpenKeychain(lua_State* L) { luaopen_zellua_keychain(L); }
+void OpenAppModule(lua_State* L) { luaopen_zellua_arx_app(L); }
+
 // The native modules, in the order they are opened.
 constexpr Opener kOpeners[] = {
     OpenLogging,
+    OpenZeroconf,
+    OpenUlmLib,
+    OpenIdentityBridge,
     OpenWebSockets,
     OpenSocketCore,
     OpenMimeCore,
     OpenSslCore,
     OpenSslContext,
     OpenBindingLibrary,
+    OpenKeychain,
+    OpenAppModule,
     LuaInitializer::LoadEnvironment,
 };
 

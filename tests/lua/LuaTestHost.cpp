@@ -13,6 +13,7 @@ extern "C" {
 
 #include "App.h"
 #include "TempBundle.h"
+#include "TestControls.h"
 #include "arx/testing.h"
 #include "kqkernel/testing.h"
 #include "zelcore/ConsoleCommand.h"
@@ -50,6 +51,7 @@ int console(lua_State* L) {
 
 const luaL_Reg kTestFunctions[] = {
     {"report", report}, {"endEventLoop", endEventLoop}, {"console", console}, {nullptr, nullptr}};
+const glimmet::testing::TestControls kHostControls(kTestFunctions);
 
 std::string ReadFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
@@ -70,8 +72,7 @@ int main(int argc, char** argv) {
   bundle.WriteFile(bundle.ScriptsDir() / "testlib.lua", ReadFile(argv[2]));
 
   kqkernel::testing::SetStateOpenedHook([](lua_State* L) {
-    luaL_register(L, "glimmet_test", kTestFunctions);
-    lua_pop(L, 1);
+    glimmet::testing::TestControls::Register(L);
   });
   // A script that never ends the event loop fails instead of hanging.
   arx::testing::SetIdleTurnLimit(3000);

@@ -1,0 +1,29 @@
+#pragma once
+// What only tests do with the OS layer stand-in.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "os/NetService.h"
+
+namespace os::testing {
+
+// Net services.
+// The next NetServiceRegister returns false with this error (in the net-services domain).
+void RefuseNextRegistration(std::int32_t error);
+// The next registration starts, and then reports this error through the client callback on the
+// run loop.
+void FailNextRegistration(std::int32_t error, long domain = kStreamErrorDomainNetServices);
+struct PublishedService {
+  std::string domain, type, name;
+  std::int32_t port = 0;
+  Data txt;
+};
+// The services registered and not yet released, oldest first.
+std::vector<PublishedService> PublishedServices();
+// Services made and not yet released, registered or not.
+int LiveNetServices();
+// Forgets scripted registration outcomes.
+void ResetNetServices();
+
+}  // namespace os::testing

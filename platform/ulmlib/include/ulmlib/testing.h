@@ -1,0 +1,58 @@
+#pragma once
+// What only tests do with the identity library stand-in: script accounts, token answers and
+// failures, read the requests, and wait for the library's thread.
+//
+// Unscripted, the library knows one plainly fake local account, kFakeUserId, and answers every
+// token request with success and kFakeAccessToken.
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace ulmlib::testing {
+
+constexpr const char* kFakeUserId = "local-fake-user";
+constexpr const char* kFakeAccessToken = "local-fake-access-token";
+
+// The error every call raises while ThrowFromCalls is set.
+struct LibraryFailure : std::runtime_error {
+  LibraryFailure() : std::runtime_error("identity library failure") {}
+};
+
+// The account data as the library returns it: each user id inside "<userId>" and "</userId>".
+std::string AccountXML(const std::vector<std::string>& userIds);
+// What Ulm_fetchAccounts answers: its code, and its data (nullopt: the pointer stays null).
+void SetAccounts(std::int32_t code, std::optional<std::string> data);
+void SetAccountIds(const std::vector<std::string>& userIds);
+
+// One token request's answer: a non-zero startCode refuses the request at once (no callback);
+// otherwise the callback gets status and data on the library's thread.
+struct TokenAnswer {
+  std::int32_t startCode = 0;
+  std::int32_t status = 0;
+  std::string data;
+};
+// Answers for the next token requests, in the order the requests come; once they are used up,
+// requests get the fake token.
+void QueueTokenAnswer(const TokenAnswer& answer);
+
+// Every library call raises LibraryFailure while set.
+void ThrowFromCalls(bool enabled);
+
+struct TokenRequest {
+  std::int32_t ref;
+  std::string clientId, clientSecret, userId, deviceToken, scopes;
+};
+std::vector<TokenRequest> TokenRequests();
+// The endpoint hosts references were made for, in order.
+std::vector<std::string> CreatedRefs();
+// Account data handed out and not yet released.
+int UnreleasedData();
+
+// Blocks until every started request has been answered and its callback has returned.
+void WaitUntilIdle();
+// Waits for the library's thread, then restores the unscripted answers and clears the records.
+void Reset();
+
+}  // namespace ulmlib::testing
