@@ -1,5 +1,5 @@
 // The application's settings and its activation message.
-#include "arx/testing_app.h"
+#include "arx/testing.h"
 
 namespace arx::app {
 

@@ -1,6 +1,6 @@
 // The command chain: the current command handler, else the application's own.
 #include "arx/app/App.h"
-#include "arx/testing_app.h"
+#include "arx/testing.h"
 #include "arx/uisupport/CommandHandler.h"
 
 namespace arx::uisupport {

@@ -3,7 +3,7 @@
 #include <map>
 #include <utility>
 
-#include "zelcore/testing_core.h"
+#include "zelcore/testing.h"
 
 namespace zelcore::utility {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "zelcore/testing_core.h"
+#include "zelcore/testing.h"
 
 namespace zelcore::proplist {
 

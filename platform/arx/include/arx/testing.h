@@ -1,6 +1,7 @@
 #pragma once
 // What only tests do with the application framework stand-in.
 #include <string>
+#include <vector>
 
 #include "arx/app/App.h"
 #include "zelcore/Strings.h"
@@ -16,5 +17,19 @@ void ClearResources();
 void SetIdleTurnLimit(long turns);
 // Runs up to this many turns of the event loop; returns how many ran before the loop ended.
 int RunIdleTurns(app::App& app, int turns);
+
+// Sends the activation message with this status to the application's listeners.
+void SendAppActivation(app::AppBase& app, int status);
+
+// Commands offered through the command chain, in order, and whether a handler took each.
+struct ChainedCommand {
+  int id;
+  bool handled;
+};
+const std::vector<ChainedCommand>& ChainedCommands();
+void ResetChainedCommands();
+
+// How often the application's settings were saved.
+int AppSettingsSaveCount();
 
 }  // namespace arx::testing

@@ -1,5 +1,6 @@
 #pragma once
-// What only tests do with the core framework stand-in: set folders, read logs and assertions.
+// What only tests do with the core framework stand-in: set folders, read logs and assertions,
+// reset the keychain, count property lists.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -32,5 +33,15 @@ void ResetAssertions();
 // Loaded bundles known by identifier.
 void RegisterModule(const UTF16String& identifier, const UTF16String& path);
 void ClearModules();
+
+// Keychain: forget every item and unlock.
+void ResetKeychain();
+// A locked keychain finds nothing and refuses every change.
+void SetKeychainLocked(bool locked);
+// The stored item, read past the lock; false when there is none.
+bool KeychainItem(const UTF16String& first, const UTF16String& second, UTF16String& password);
+
+// Property lists alive in the process.
+int LivePropListCount();
 
 }  // namespace zelcore::testing
