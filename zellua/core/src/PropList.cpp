@@ -30,7 +30,7 @@ Block* zellua_checkPropList(lua_State* L) {
 
 // The list of a userdata that still has one; null (after the report) for one that was destroyed.
 PropList* LiveList(Block* block) {
-  if (block->object == nullptr) ZELLUA_ASSERT("Attempting to use a released PropList" && 0, nullptr);
+  if (block->object == nullptr) ZELLUA_FAIL("Attempting to use a released PropList", nullptr);
   return block->object;
 }
 

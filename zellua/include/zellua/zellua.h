@@ -40,9 +40,9 @@ class LuaException {
 };
 
 // Fields of the table at index; a null name is an assertion and gives 0, false or "".
-int GetIntegerField(lua_State* L, int tableIndex, const char* fieldName);
-bool GetBoolField(lua_State* L, int tableIndex, const char* fieldName);
-std::string GetStringField(lua_State* L, int tableIndex, const char* fieldName);
+int GetIntegerField(lua_State* L, int tableIndex, const char* inFieldName);
+bool GetBoolField(lua_State* L, int tableIndex, const char* inFieldName);
+std::string GetStringField(lua_State* L, int tableIndex, const char* inFieldName);
 
 }  // namespace utility
 

@@ -4,25 +4,25 @@
 
 namespace zellua::utility {
 
-int GetIntegerField(lua_State* L, int tableIndex, const char* fieldName) {
-  ZELLUA_ASSERT(fieldName != NULL, 0);
-  lua_getfield(L, tableIndex, fieldName);
+int GetIntegerField(lua_State* L, int tableIndex, const char* inFieldName) {
+  ZELLUA_ASSERT(inFieldName != NULL, 0);
+  lua_getfield(L, tableIndex, inFieldName);
   const int value = static_cast<int>(lua_tointeger(L, -1));
   lua_remove(L, -1);
   return value;
 }
 
-bool GetBoolField(lua_State* L, int tableIndex, const char* fieldName) {
-  ZELLUA_ASSERT(fieldName != NULL, false);
-  lua_getfield(L, tableIndex, fieldName);
+bool GetBoolField(lua_State* L, int tableIndex, const char* inFieldName) {
+  ZELLUA_ASSERT(inFieldName != NULL, false);
+  lua_getfield(L, tableIndex, inFieldName);
   const bool value = lua_toboolean(L, -1) != 0;
   lua_remove(L, -1);
   return value;
 }
 
-std::string GetStringField(lua_State* L, int tableIndex, const char* fieldName) {
-  ZELLUA_ASSERT(fieldName != NULL, std::string());
-  lua_getfield(L, tableIndex, fieldName);
+std::string GetStringField(lua_State* L, int tableIndex, const char* inFieldName) {
+  ZELLUA_ASSERT(inFieldName != NULL, std::string());
+  lua_getfield(L, tableIndex, inFieldName);
   size_t length = 0;
   const char* text = lua_tolstring(L, -1, &length);
   std::string value = text ? std::string(text, length) : std::string();

@@ -29,6 +29,15 @@ inline void ReportAssertion(bool& siteDisabled, const char* condition, const cha
     }                                                                                                   \
   } while (0)
 
+// Reports a fault that has no condition of its own (a released or out-of-scope object used) with
+// its text, and gives up like ZELLUA_ASSERT.
+#define ZELLUA_FAIL(text, ...)                                                                          \
+  do {                                                                                                  \
+    static bool sAssertSiteDisabled = false;                                                            \
+    ::zellua::binding::ReportAssertion(sAssertSiteDisabled, text, __FILE__, __LINE__, __PRETTY_FUNCTION__); \
+    return __VA_ARGS__;                                                                                 \
+  } while (0)
+
 // Reports a failed condition and goes on.
 #define ZELLUA_CHECK(cond)                                                                              \
   do {                                                                                                  \
