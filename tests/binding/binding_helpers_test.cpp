@@ -85,9 +85,12 @@ TEST_F(LuaState, ReferenceReleasedAfterTheStateClosedDoesNothing) {
   EXPECT_FALSE(ref.IsValid());
   EXPECT_TRUE(moved.IsValid());
 
+  const b::StateToken token(L);
+  EXPECT_TRUE(token.IsOpen());
   b::MarkStateClosed(L);
   lua_close(L);
   L = nullptr;
+  EXPECT_FALSE(token.IsOpen());
   EXPECT_FALSE(moved.IsValid());
   EXPECT_FALSE(moved.Push());
   moved.Release();  // must not touch the closed state (AddressSanitizer would see it)

@@ -33,17 +33,14 @@ const char* KnownEvent(const char* name, size_t length) {
 
 }  // namespace
 
-LuaAppActivationListener::LuaAppActivationListener(lua_State* L) : mLuaState(L) {
-  lua_pushboolean(L, 1);
-  mStateToken = binding::LuaRef(L, -1);
-  lua_pop(L, 1);
+LuaAppActivationListener::LuaAppActivationListener(lua_State* L) : mLuaState(L), mStateToken(L) {
   if (::arx::app::App* app = ::arx::app::App::GetApp()) app->GetAppActivationNotifier().AddListener(this);
 }
 
 LuaAppActivationListener::~LuaAppActivationListener() {
   // The references go back to the registry while the state is open; after lua_close there is
   // nothing to give back.
-  if (mStateToken.IsValid())
+  if (mStateToken.IsOpen())
     for (const auto& entry : mCallbacks)
       for (const Callback& callback : entry.second) luaL_unref(mLuaState, LUA_REGISTRYINDEX, callback.ref);
   mCallbacks.clear();
@@ -110,7 +107,7 @@ bool LuaAppActivationListener::IsRegistered(const std::string& event, unsigned l
 }
 
 void LuaAppActivationListener::ListenToMessage(const ::arx::app::AppActivationMessage& message) {
-  if (mRetired || !mStateToken.IsValid()) return;
+  if (mRetired || !mStateToken.IsOpen()) return;
   const std::string event = sAppActivationEvents[message.GetActivateStatus() == 1 ? 1 : 0];
   const auto entry = mCallbacks.find(event);
   if (entry == mCallbacks.end()) return;

@@ -46,7 +46,7 @@ class LuaAppActivationListener : public ::arx::messaging::Listener<const ::arx::
 
   lua_State* mLuaState;
   // Says whether mLuaState is still open.
-  binding::LuaRef mStateToken;
+  binding::StateToken mStateToken;
   std::map<std::string, std::vector<Callback>> mCallbacks;
   unsigned long mNextSerial = 1;
   int mDelivering = 0;

@@ -40,6 +40,8 @@ bool IsStateOpen(lua_State* L) {
   return it == flags.end() || *it->second;
 }
 
+StateToken::StateToken(lua_State* L) : mOpen(FlagFor(L)) {}
+
 LuaRef::LuaRef(lua_State* L, int index) : mState(L), mOpen(FlagFor(L)) {
   lua_pushvalue(L, index);
   mRef = luaL_ref(L, LUA_REGISTRYINDEX);

@@ -15,6 +15,18 @@ namespace zellua::binding {
 void MarkStateClosed(lua_State* L);
 bool IsStateOpen(lua_State* L);
 
+// Says whether a state is still open, for holders that keep raw registry references of their own
+// (lists of callbacks): taken while the state is open, false once it is marked closed.
+class StateToken {
+ public:
+  StateToken() = default;
+  explicit StateToken(lua_State* L);
+  bool IsOpen() const { return mOpen && *mOpen; }
+
+ private:
+  std::shared_ptr<const bool> mOpen;
+};
+
 class LuaRef {
  public:
   LuaRef() = default;
