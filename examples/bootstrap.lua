@@ -6,5 +6,6 @@ local examples = require "examples"
 print("Glimmet is running")
 require "host_example"
 require "core_example"
+require "net_example"
 
 examples.finishWhenDone()

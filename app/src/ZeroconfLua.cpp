@@ -9,6 +9,7 @@ extern "C" {
 }
 
 #include "ZeroconfPublisher.h"
+#include "zellua/binding/Numbers.h"
 #include "zellua/binding/Protected.h"
 
 namespace fennick {
@@ -73,7 +74,8 @@ int lua_start(lua_State* L) {
   if (!(port >= 0 && port < 65536)) return PushFailure(L, "port must be between 0 and 65535");
   CheckTXTEntries(L);
 
-  FennickZeroconf::start(std::string(type, typeLength), "", static_cast<int>(port), ReadTXTEntries(L));
+  FennickZeroconf::start(std::string(type, typeLength), "", zellua::binding::ClampToInteger<int>(port),
+                         ReadTXTEntries(L));
   lua_pushstring(L, "success");
   return 1;
 }

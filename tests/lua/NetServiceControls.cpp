@@ -8,7 +8,8 @@ namespace {
 
 // Net services: the next registration is refused at once, or fails later through the run loop
 // (code, optional error domain); publishedService() gives the count of published services and the
-// first one's type, name, port and TXT record bytes.
+// first one's type, name, port and TXT record bytes; liveNetServices() counts the services not yet
+// released, published or not.
 int refuseNextRegistration(lua_State* L) {
   os::testing::RefuseNextRegistration(static_cast<std::int32_t>(luaL_checkinteger(L, 1)));
   return 0;
@@ -30,9 +31,15 @@ int publishedService(lua_State* L) {
   return 5;
 }
 
+int liveNetServices(lua_State* L) {
+  lua_pushinteger(L, os::testing::LiveNetServices());
+  return 1;
+}
+
 const luaL_Reg kFunctions[] = {{"refuseNextRegistration", refuseNextRegistration},
                                {"failNextRegistration", failNextRegistration},
                                {"publishedService", publishedService},
+                               {"liveNetServices", liveNetServices},
                                {nullptr, nullptr}};
 const glimmet::testing::TestControls kControls(kFunctions);
 

@@ -7,6 +7,11 @@ local function published()
   return glimmet_test.publishedService()
 end
 
+-- Services made and not yet released: a withdrawn service is released, not only unregistered.
+local function live()
+  return glimmet_test.liveNetServices()
+end
+
 -- A TXT table whose DNS-SD record is exactly size bytes: entries of at most 256 encoded bytes
 -- (a length byte, then "kN=" and the value).
 local function txtOfSize(size)
@@ -90,6 +95,7 @@ T.cases("TXT sizes", {
   local count, _, _, _, record = published()
   T.eq(count, case.published, "published")
   if count == 1 then T.eq(#record, case.size, "record bytes") end
+  T.eq(live(), case.published, "a record too long leaves no service behind")
   zeroconf.stop()
 end)
 
@@ -101,6 +107,7 @@ T.cases("records that cannot be encoded publish nothing", {
 }, function(case)
   T.eq(zeroconf.start(TYPE, 80, case.txt), "success", "result")
   T.eq(published(), 0, "published")
+  T.eq(live(), 0, "released")
 end)
 
 T.test("an entry of 255 bytes is published", function()
@@ -125,6 +132,7 @@ T.test("a restart withdraws the earlier service", function()
   local count, type = published()
   T.eq(count, 1, "published")
   T.eq(type, "_second._tcp", "the later one")
+  T.eq(live(), 1, "the earlier one released")
   zeroconf.stop()
 end)
 
@@ -132,6 +140,7 @@ T.test("a refused registration publishes nothing", function()
   glimmet_test.refuseNextRegistration(-72000)
   T.eq(zeroconf.start(TYPE, 80, {}), "success")
   T.eq(published(), 0, "published")
+  T.eq(live(), 0, "released")
 end)
 
 T.test("stop is idempotent", function()
@@ -139,6 +148,7 @@ T.test("stop is idempotent", function()
   T.eq(zeroconf.stop(), "success")
   T.eq(zeroconf.stop(), "success")
   T.eq(published(), 0, "published")
+  T.eq(live(), 0, "released")
 end)
 
 -- Failures reported by the daemon arrive through the run loop: each stage runs one idle turn
@@ -155,7 +165,10 @@ local stages = {
     zeroconf.start(TYPE, 80, {})
   end,
   function()
-    T.test("a name collision withdraws the service", function() T.eq(published(), 0, "published") end)
+    T.test("a name collision withdraws the service", function()
+      T.eq(published(), 0, "published")
+      T.eq(live(), 0, "released")
+    end)
     glimmet_test.failNextRegistration(-72001)
     zeroconf.start(TYPE, 80, {})
     zeroconf.start("_later._tcp", 80, {})

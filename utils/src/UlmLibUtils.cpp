@@ -85,10 +85,14 @@ bool UserIdQueue::Empty() const {
 UserIdQueue& UlmLibUtils::UserIds() { return sUserIds; }
 
 void UlmLibUtils::InitLuaThreadState(lua_State* L) {
-  delete sStateToken;
-  sStateToken = new zellua::binding::LuaRef(L, LUA_GLOBALSINDEX);
-  m_luaThreadState = L;
-  while (incomingUlmQueue.TryPop()) {
+  // A new state drops what was queued for the earlier one; the same state keeps its outcomes.
+  const bool sameState = m_luaThreadState == L && sStateToken != nullptr && sStateToken->IsValid();
+  if (!sameState) {
+    delete sStateToken;
+    sStateToken = new zellua::binding::LuaRef(L, LUA_GLOBALSINDEX);
+    m_luaThreadState = L;
+    while (incomingUlmQueue.TryPop()) {
+    }
   }
   std::atomic_store(&sExecutor, zelcore::threads::AdaptCurrentEventLoopAsExecutor(true));
 }

@@ -39,7 +39,8 @@ class UlmLibUtils {
   };
 
   // Remembers the main Lua state and makes a new executor on the current (main) event loop.
-  // Outcomes still queued for an earlier state are dropped.
+  // Outcomes still queued for an earlier state are dropped; called again with the same state, it
+  // only replaces the executor.
   static void InitLuaThreadState(lua_State* L);
 
   static std::string FetchAccounts();

@@ -19,6 +19,7 @@ struct PendingAnswer {
   UlmAccessTokenCallback callback;
   std::int32_t status;
   std::string data;
+  bool nullData;
 };
 
 // The library's state and its answering thread. Calls come from any thread; callbacks run on the
@@ -73,11 +74,19 @@ class Library {
       mScripted.pop_front();
     }
     if (answer.startCode != 0) return answer.startCode;
-    mAnswers.push_back({callback, answer.status, answer.data});
+    mAnswers.push_back({callback, answer.status, answer.data, answer.nullData});
     ++mInFlight;
     if (!mThread.joinable()) mThread = std::thread([this] { Answer(); });
     mWake.notify_all();
     return 0;
+  }
+
+  void HoldAnswers(bool held) {
+    {
+      std::lock_guard<std::mutex> lock(mMutex);
+      mHeld = held;
+    }
+    mWake.notify_all();
   }
 
   void WaitUntilIdle() {
@@ -117,12 +126,12 @@ class Library {
   void Answer() {
     std::unique_lock<std::mutex> lock(mMutex);
     for (;;) {
-      mWake.wait(lock, [this] { return mStopping || !mAnswers.empty(); });
+      mWake.wait(lock, [this] { return mStopping || (!mHeld && !mAnswers.empty()); });
       if (mStopping) return;
       PendingAnswer answer = std::move(mAnswers.front());
       mAnswers.pop_front();
       lock.unlock();
-      if (answer.callback != nullptr) answer.callback(answer.status, answer.data.c_str());
+      if (answer.callback != nullptr) answer.callback(answer.status, answer.nullData ? nullptr : answer.data.c_str());
       lock.lock();
       if (--mInFlight == 0) mIdle.notify_all();
     }
@@ -133,6 +142,7 @@ class Library {
   std::condition_variable mIdle;
   std::deque<PendingAnswer> mAnswers;
   int mInFlight = 0;
+  bool mHeld = false;
   bool mStopping = false;
   std::thread mThread;
 };
@@ -206,9 +216,12 @@ int UnreleasedData() {
   return TheLibrary().Script([](Library& l) { return l.mUnreleased; });
 }
 
+void HoldAnswers(bool held) { TheLibrary().HoldAnswers(held); }
+
 void WaitUntilIdle() { TheLibrary().WaitUntilIdle(); }
 
 void Reset() {
+  TheLibrary().HoldAnswers(false);
   TheLibrary().WaitUntilIdle();
   TheLibrary().Script([](Library& l) { l.ResetScripts(); });
 }

@@ -27,11 +27,13 @@ void SetAccounts(std::int32_t code, std::optional<std::string> data);
 void SetAccountIds(const std::vector<std::string>& userIds);
 
 // One token request's answer: a non-zero startCode refuses the request at once (no callback);
-// otherwise the callback gets status and data on the library's thread.
+// otherwise the callback gets status and data on the library's thread (a null pointer for data
+// when nullData is set).
 struct TokenAnswer {
   std::int32_t startCode = 0;
   std::int32_t status = 0;
   std::string data;
+  bool nullData = false;
 };
 // Answers for the next token requests, in the order the requests come; once they are used up,
 // requests get the fake token.
@@ -50,9 +52,13 @@ std::vector<std::string> CreatedRefs();
 // Account data handed out and not yet released.
 int UnreleasedData();
 
-// Blocks until every started request has been answered and its callback has returned.
+// While held, the library's thread answers nothing; released, it answers what has waited, in order.
+void HoldAnswers(bool held);
+
+// Blocks until every started request has been answered and its callback has returned. Answers
+// must not be held.
 void WaitUntilIdle();
-// Waits for the library's thread, then restores the unscripted answers and clears the records.
+// Releases held answers, waits for the library's thread, then restores the unscripted answers and clears the records.
 void Reset();
 
 }  // namespace ulmlib::testing
