@@ -40,10 +40,9 @@ UlmRef m_UlmRef = 0;
 UserIdQueue sUserIds;
 zelcore::threads::ThreadSafeQueue<UlmCallbackItem> incomingUlmQueue;
 
-// Main thread only: the state outcomes go to, and a reference into it that tells whether it is
-// still open. Kept on the heap and never destroyed, since the state may be gone at exit.
+// Main thread only: the state outcomes go to, and the token that tells whether it is still open.
 lua_State* m_luaThreadState = nullptr;
-zellua::binding::LuaRef* sStateToken = nullptr;
+zellua::binding::StateToken sStateToken;
 
 // Read by the library's thread, replaced by the main thread: always through atomic operations.
 std::shared_ptr<zelcore::threads::Executor> sExecutor;
@@ -86,10 +85,9 @@ UserIdQueue& UlmLibUtils::UserIds() { return sUserIds; }
 
 void UlmLibUtils::InitLuaThreadState(lua_State* L) {
   // A new state drops what was queued for the earlier one; the same state keeps its outcomes.
-  const bool sameState = m_luaThreadState == L && sStateToken != nullptr && sStateToken->IsValid();
+  const bool sameState = m_luaThreadState == L && sStateToken.IsOpen();
   if (!sameState) {
-    delete sStateToken;
-    sStateToken = new zellua::binding::LuaRef(L, LUA_GLOBALSINDEX);
+    sStateToken = zellua::binding::StateToken(L);
     m_luaThreadState = L;
     while (incomingUlmQueue.TryPop()) {
     }
@@ -161,7 +159,7 @@ void UlmLibUtils::DispatchUlmCallback() {
   while (const std::unique_ptr<UlmCallbackItem> item = incomingUlmQueue.TryPop()) {
     // An answer that comes after the state was closed is dropped.
     lua_State* L = m_luaThreadState;
-    if (L == nullptr || sStateToken == nullptr || !sStateToken->IsValid()) continue;
+    if (L == nullptr || !sStateToken.IsOpen()) continue;
     const zellua::binding::StackGuard guard(L);
     lua_getfield(L, LUA_GLOBALSINDEX, "onFetchAccessToken");
     if (!lua_isfunction(L, -1)) continue;
