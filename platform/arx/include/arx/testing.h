@@ -1,6 +1,7 @@
 #pragma once
 // What only tests do with the application framework stand-in.
 #include <string>
+#include <vector>
 
 #include "arx/app/App.h"
 #include "zelcore/Strings.h"
@@ -16,5 +17,17 @@ void ClearResources();
 void SetIdleTurnLimit(long turns);
 // Runs up to this many turns of the event loop; returns how many ran before the loop ended.
 int RunIdleTurns(app::App& app, int turns);
+
+// Alerts: the answers the next alerts give, in order (once they run out, an alert is cancelled),
+// and every alert shown so far with its texts in UTF-8.
+void QueueAlertAnswer(int answer);
+struct ShownAlert {
+  int type;
+  int icon;
+  std::string message, detail;
+  zelworkspace::Workspace* parent;
+};
+const std::vector<ShownAlert>& ShownAlerts();
+void ResetAlerts();
 
 }  // namespace arx::testing
