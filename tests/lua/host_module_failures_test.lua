@@ -4,6 +4,16 @@ local T = require "testlib"
 local KEY = string.rep("k", 32)
 local DATA = VySecurity.AESEncrypt(KEY, "text")
 
+-- The call with every draw of the random generator failing.
+local function withoutRandomBytes(call)
+  return function()
+    glimmet_test.failRandomBytes(0)
+    local first, message = call()
+    glimmet_test.failRandomBytes()
+    return first, message
+  end
+end
+
 T.cases("failures", {
   -- VyAppUtils
   { "SetTrayIcon()", function() return VyAppUtils.SetTrayIcon() end, nil, "not enough parameters, expected 1" },
@@ -26,6 +36,8 @@ T.cases("failures", {
   { "RandomBytes(-1)", function() return VySecurity.RandomBytes(-1) end, nil, "invalid value for number of bytes" },
   { "RandomBytes(1 MiB + 1)", function() return VySecurity.RandomBytes(1024 * 1024 + 1) end, nil, "invalid value for number of bytes" },
   { "RandomBytes(NaN)", function() return VySecurity.RandomBytes(0 / 0) end, nil, "invalid value for number of bytes" },
+  { "AESEncrypt(no random bytes)", withoutRandomBytes(function() return VySecurity.AESEncrypt(KEY, "text") end), nil, "unable to generate random bytes" },
+  { "RandomBytes(no random bytes)", withoutRandomBytes(function() return VySecurity.RandomBytes(8) end), nil, "unable to generate random bytes" },
   { "CombineBytes()", function() return VySecurity.CombineBytes() end, nil, "not enough paramaters, expected at least one" },
   -- VyStringUtils
   { "encodeBase64()", function() return VyStringUtils.encodeBase64() end, nil, "not enough parameters, expected 1" },
