@@ -7,5 +7,6 @@ print("Glimmet is running")
 require "host_example"
 require "core_example"
 require "net_example"
+require "utils_example"
 
 examples.finishWhenDone()

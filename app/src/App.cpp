@@ -5,6 +5,7 @@ extern "C" {
 #include <lualib.h>
 }
 
+#include "AppUtilsLua.h"
 #include "ColorTheme.h"
 #include "ErrorManager.h"
 #include "FennickModel.h"
@@ -95,6 +96,7 @@ bool App::InitApplication(arx::app::AppInitArgs& args) {
   if (mLuaState == nullptr) return false;
 
   luaL_openlibs(mLuaState);
+  RegisterAppUtilsLua(mLuaState);
 
   zellua::console::ExecLuaConsoleCmd::SetLuaState(mLuaState);
   zelcore::console::CommandRegistry::Get().Register(std::make_unique<zellua::console::ExecLuaConsoleCmd>(

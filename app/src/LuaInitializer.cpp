@@ -7,8 +7,12 @@ extern "C" {
 #include <lua.h>
 }
 
+#include "FileUtilsLua.h"
 #include "LinkedLuaModules.h"
+#include "SecurityLua.h"
+#include "StringUtilsLua.h"
 #include "UlmLibLua.h"
+#include "UtilitiesLua.h"
 #include "ZeroconfLua.h"
 #include "websocketpplua/WebSocketsLua.h"
 #include "zelcore/Files.h"
@@ -26,7 +30,11 @@ zelcore::Dir sLuaSecScriptsDir;
 using Opener = void (*)(lua_State*);
 
 void OpenLogging(lua_State* L) { zellua::LoggingUtils::InitLua(L); }
+void OpenUtilities(lua_State* L) { luaopen_utilitieslua(L); }
 void OpenZeroconf(lua_State* L) { luaopen_zeroconflua(L); }
+void OpenSecurity(lua_State* L) { luaopen_securitylua(L); }
+void OpenStringUtils(lua_State* L) { luaopen_stringutilslua(L); }
+void OpenFileUtils(lua_State* L) { luaopen_fileutilslua(L); }
 void OpenUlmLib(lua_State* L) { luaopen_ulmliblua(L); }
 void OpenIdentityBridge(lua_State* L) { ::InitLua(L); }
 void OpenWebSockets(lua_State* L) { websocketslua::InitLua(L); }
@@ -45,7 +53,11 @@ void OpenAppModule(lua_State* L) { luaopen_zellua_arx_app(L); }
 // The native modules, in the order they are opened.
 constexpr Opener kOpeners[] = {
     OpenLogging,
+    OpenUtilities,
     OpenZeroconf,
+    OpenSecurity,
+    OpenStringUtils,
+    OpenFileUtils,
     OpenUlmLib,
     OpenIdentityBridge,
     OpenWebSockets,

@@ -18,6 +18,7 @@ struct FolderOverrides {
   std::optional<fs::path> resources;
   std::optional<fs::path> package;
   std::optional<fs::path> preferences;
+  std::optional<fs::path> documents;
 };
 
 FolderOverrides& Overrides() {
@@ -80,6 +81,14 @@ Dir Dir::PreferencesDir() {
   return Dir(fs::path(home) / ".config" / "Glimmet");
 }
 
+Dir Dir::DocumentsDir() {
+  const auto& o = Overrides();
+  if (o.documents) return Dir(*o.documents);
+  const char* home = getenv("HOME");
+  if (home == nullptr || *home == '\0') return Dir();
+  return Dir(fs::path(home) / "Documents");
+}
+
 File::File(const fs::path& path) : mPath(path) {}
 
 File::File(const Dir& parent, const UTF16String& name) {
@@ -111,6 +120,7 @@ void SetAppDir(const fs::path& path) { Overrides().app = path; }
 void SetResourcesDir(const fs::path& path) { Overrides().resources = path; }
 void SetPackageDir(const fs::path& path) { Overrides().package = path; }
 void SetPreferencesDir(const fs::path& path) { Overrides().preferences = path; }
+void SetDocumentsDir(const fs::path& path) { Overrides().documents = path; }
 void ResetFolders() { Overrides() = FolderOverrides{}; }
 
 }  // namespace testing

@@ -32,4 +32,16 @@ void ResetChainedCommands();
 // How often the application's settings were saved.
 int AppSettingsSaveCount();
 
+// Alerts: the answers the next alerts give, in order (once they run out, an alert is cancelled),
+// and every alert shown so far with its texts in UTF-8.
+void QueueAlertAnswer(int answer);
+struct ShownAlert {
+  int type;
+  int icon;
+  std::string message, detail;
+  zelworkspace::Workspace* parent;
+};
+const std::vector<ShownAlert>& ShownAlerts();
+void ResetAlerts();
+
 }  // namespace arx::testing

@@ -1,10 +1,12 @@
 #pragma once
 // What only tests do with the OS layer stand-in.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "os/NetService.h"
+#include "os/Reachability.h"
 
 namespace os::testing {
 
@@ -25,5 +27,23 @@ std::vector<PublishedService> PublishedServices();
 int LiveNetServices();
 // Forgets scripted registration outcomes.
 void ResetNetServices();
+
+// Reachability: the flags every reference reads (nullopt: they cannot be read; the default is
+// reachable), whether references can be made at all, the host of the last reference made, and how
+// many references are alive.
+void SetReachabilityFlags(std::optional<SCNetworkReachabilityFlags> flags);
+void RefuseReachabilityReferences(bool refuse);
+std::string LastReachabilityHost();
+int LiveReachabilityReferences();
+void ResetReachability();
+
+// The computer's user-visible name, in place of the host name.
+void SetMachineName(const std::u16string& name);
+void ResetMachineName();
+
+// The main bundle's information dictionary.
+void SetMainBundleInfoValue(const std::string& key, const std::u16string& value);
+void RemoveMainBundleInfoValue(const std::string& key);
+void ResetMainBundleInfo();
 
 }  // namespace os::testing

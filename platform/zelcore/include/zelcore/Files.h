@@ -27,6 +27,9 @@ class Dir {
   static Dir ResourcesDir();
   static Dir PackageDir();
   static Dir PreferencesDir();
+  // The user's documents folder ("Documents" in the home folder) unless a test set it; unset
+  // when there is no home folder.
+  static Dir DocumentsDir();
 
  private:
   std::filesystem::path mPath;

@@ -14,6 +14,8 @@ void SetAppDir(const std::filesystem::path& path);
 void SetResourcesDir(const std::filesystem::path& path);
 void SetPackageDir(const std::filesystem::path& path);
 void SetPreferencesDir(const std::filesystem::path& path);
+// An empty path leaves the documents folder unset.
+void SetDocumentsDir(const std::filesystem::path& path);
 void ResetFolders();
 
 // Trace log.

@@ -1,0 +1,20 @@
+#pragma once
+// The core framework's file operations on File and Dir.
+#include "zelcore/Files.h"
+#include "zelcore/Strings.h"
+
+namespace zelcore {
+
+struct FileUtils {
+  // Creates the folder and any missing parents; true when the folder exists afterwards.
+  static bool EnsureDirectoryExists(const Dir& dir);
+  // Removes the file (or empty folder); false when nothing was removed.
+  static bool RemoveFile(const File& file);
+  // Creates an empty file; false when it could not be made. An existing file is left untouched.
+  static bool CreateNewFile(const File& file);
+  // Replaces in place every character that may not stand in a file name (the path separators,
+  // the characters \ : * ? " < > | and control characters) with replacement.
+  static void ReplaceIllegalFileNameCharacters(UTF16String& name, char16_t replacement);
+};
+
+}  // namespace zelcore

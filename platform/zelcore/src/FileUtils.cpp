@@ -1,0 +1,41 @@
+#include "zelcore/FileUtils.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <system_error>
+
+namespace zelcore {
+
+namespace fs = std::filesystem;
+
+bool FileUtils::EnsureDirectoryExists(const Dir& dir) {
+  if (dir.IsEmpty()) return false;
+  std::error_code ec;
+  fs::create_directories(dir.Path(), ec);
+  return dir.Exists();
+}
+
+bool FileUtils::RemoveFile(const File& file) {
+  if (file.Path().empty()) return false;
+  std::error_code ec;
+  return fs::remove(file.Path(), ec);
+}
+
+bool FileUtils::CreateNewFile(const File& file) {
+  if (file.Path().empty()) return false;
+  const int fd = ::open(file.Path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
+}
+
+void FileUtils::ReplaceIllegalFileNameCharacters(UTF16String& name, char16_t replacement) {
+  static constexpr char16_t kIllegal[] = u"/\\:*?\"<>|";
+  for (char16_t& c : name) {
+    if (c < 0x20 || c == 0x7F || UTF16String::traits_type::find(kIllegal, sizeof kIllegal / 2 - 1, c) != nullptr)
+      c = replacement;
+  }
+}
+
+}  // namespace zelcore
