@@ -8,5 +8,6 @@ require "host_example"
 require "core_example"
 require "net_example"
 require "utils_example"
+require "tray_example"
 
 examples.finishWhenDone()

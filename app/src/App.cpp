@@ -6,6 +6,7 @@ extern "C" {
 }
 
 #include "AppUtilsLua.h"
+#include "AboutTabCreator.h"
 #include "ColorTheme.h"
 #include "ErrorManager.h"
 #include "FennickModel.h"
@@ -78,6 +79,7 @@ zelworkspace::Workspace* App::InitWorkspace() { return new LuaAppWorkspace(); }
 void App::RegisterTabCreators(zelworkspace::Workspace* workspace) {
   if (workspace == nullptr) return;
   workspace->RegisterTabCreator(std::make_unique<zelworkspace::ConsolePanelTabCreator>());
+  workspace->RegisterTabCreator(std::make_unique<AboutTabCreator>());
 }
 
 void App::RegisterApplicationCommands() {
@@ -104,6 +106,9 @@ bool App::InitApplication(arx::app::AppInitArgs& args) {
 
   args.openWindowsAtStart = false;
   const bool result = arx::app::App::InitApplication(args);
+
+  // Another copy runs: start-up ends here and the program quits, with Lua never ready.
+  if (deduplicateRunningInstances()) return false;
 
   LuaInitializer::Init(mLuaState, GetWorkspace());
   mLuaReady = true;

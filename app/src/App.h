@@ -6,6 +6,15 @@
 #include "LocaleNameMapXMLParser.h"
 #include "arx/app/App.h"
 #include "arx/uisupport/CommandHandler.h"
+#include "zelui/OSMenu.h"
+
+namespace os {
+class Menu;
+class StatusItem;
+}  // namespace os
+namespace zelworkspace {
+class WorkspacesCmdAttachment;
+}
 
 struct lua_State;
 
@@ -16,6 +25,9 @@ class Localizer;
 enum AppCommand {
   kFirstSyntheticCmd = 37000,
   kAutoDisableBound = 35000,
+  kWorkspaceFirstCmd = 35001,
+  kWorkspaceSecondCmd = 35002,
+  kWorkspaceSubMenuCmd = 35003,
   kToggleConsoleCmd = 35004,
   kAlwaysEnabledCmd = 35005,
 };
@@ -46,6 +58,18 @@ class App : public arx::app::App, public arx::uisupport::CommandHandler {
   zelcore::UTF16String GetAppBuildNumber() const override { return u"1.0"; }
   zelcore::UTF16String GetDefaultWorkspaceName() const override { return u"Default"; }
 
+  // The status item and its tray menu.
+  void SetTrayIconFromPng(const zelcore::UTF16String& pngResourceName);
+  void OnTrayMenuClick();
+  void ShowTrayMenu();
+  // Builds the tray menu from the "TrayMenu" resource into the platform menu and keeps it.
+  zelui::utility::OS_MenuP CreateTrayMenu(const std::shared_ptr<os::Menu>& menu);
+  const std::shared_ptr<os::StatusItem>& GetStatusItem() const { return mStatusItem; }
+  const zelui::utility::OS_MenuP& GetTrayMenu() const { return mTrayOSMenu; }
+
+  // True when another copy of the application (or the earlier product) runs and this one must quit.
+  bool deduplicateRunningInstances();
+
   lua_State* GetLuaState() const { return mLuaState; }
   bool IsLuaReady() const { return mLuaReady; }
   const LanguageMap& GetLanguageMap() const { return mLanguageMap; }
@@ -58,6 +82,10 @@ class App : public arx::app::App, public arx::uisupport::CommandHandler {
   zelworkspace::Workspace* InitWorkspace() override;
   void RegisterTabCreators(zelworkspace::Workspace* workspace) override;
   void RegisterApplicationCommands() override;
+  void ApplyDefaultWorkspace() override;
+  zelworkspace::PlatformMenuHelperBase* InitWorkspaceMenuHelper(zelworkspace::Manager* manager) override;
+  zelworkspace::Manager* InitWorkspaceManager() override;
+  zelworkspace::WorkspaceProviderBase* InitWorkspaceProvider() override;
 
   bool DoHandleCommand(int commandId) override;
   bool DoCommandEnabled(int commandId, bool& enabled, bool& checked, zelcore::UTF16String& menuText) override;
@@ -67,6 +95,10 @@ class App : public arx::app::App, public arx::uisupport::CommandHandler {
   bool mLuaReady = false;
   std::unique_ptr<Localizer> mLocalizer;
   LanguageMap mLanguageMap;
+  // Owned by this App's command handler, which destroys it when it is replaced.
+  zelworkspace::WorkspacesCmdAttachment* mWorkspacesCmdAttachment = nullptr;
+  zelui::utility::OS_MenuP mTrayOSMenu;
+  std::shared_ptr<os::StatusItem> mStatusItem;
 };
 
 // The program's whole run, from construction of the App to its destruction; returns the exit code.

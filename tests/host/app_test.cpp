@@ -18,7 +18,9 @@ TEST(AppCommands, EnablementAndTheConsoleToggle) {
     int id;
     bool enabled;
   };
-  for (const Row row : {Row{35004, true}, Row{35005, true}, Row{35001, false}, Row{0, false}, Row{37000, false}}) {
+  // 35001-35003 belong to the workspace commands' attachment, which sees them first.
+  for (const Row row : {Row{35004, true}, Row{35005, true}, Row{35001, true}, Row{35006, false}, Row{0, false},
+                        Row{37000, false}}) {
     bool enabled = !row.enabled, checked = false;
     zelcore::UTF16String text;
     EXPECT_TRUE(run.App().CommandEnabled(row.id, enabled, checked, text)) << row.id;

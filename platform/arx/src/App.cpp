@@ -7,6 +7,11 @@
 #include "zelcore/Localizer.h"
 #include "zelcore/threads/Executor.h"
 #include "zelcore/xml/DocParserFactory.h"
+#include "arx/app/ResourceManager.h"
+#include "arx/uisupport/CommandRegistry.h"
+#include "os/Menu.h"
+#include "zelui/OSMenu.h"
+#include "zelworkspace/MenuHelper.h"
 #include "zelworkspace/Workspace.h"
 
 namespace arx::app {
@@ -73,6 +78,10 @@ bool App::Initialize(AppInitArgs& args) {
   mWorkspace.reset(InitWorkspace());
   RegisterTabCreators(mWorkspace.get());
   RegisterApplicationCommands();
+  BuildMainMenu(args);
+  mWorkspaceProvider.reset(InitWorkspaceProvider());
+  mWorkspaceManager.reset(InitWorkspaceManager());
+  mWorkspaceMenuHelper.reset(InitWorkspaceMenuHelper(mWorkspaceManager.get()));
   OSInitialize();
   ApplyDefaultWorkspace();
   mInitialized = true;
@@ -81,10 +90,33 @@ bool App::Initialize(AppInitArgs& args) {
 
 bool App::InitApplication(AppInitArgs&) { return true; }
 
+void App::BuildMainMenu(const AppInitArgs& args) {
+  mMainMenu = os::Menu::New();
+  auto menu = zelui::utility::CreateOSMenuFromPlatformMenu(mMainMenu);
+  if (!menu) return;
+  zelui::utility::UI_XMLMenuParser::SubMenuMap subMenus;
+  auto idForName = [](const zelcore::UTF16String& name) {
+    return uisupport::CommandRegistry::Get().CommandIDForName(name);
+  };
+  for (const std::string& name : args.mainMenuResources) {
+    std::string bytes;
+    if (GetAppResourceManager().Read(zelcore::UTF8to16(name), u"xml", bytes))
+      zelui::utility::UI_XMLMenuParser(menu.get(), bytes, subMenus, idForName);
+  }
+}
+
+void App::TerminateWorkspaceManagement() {
+  mWorkspaceMenuHelper.reset();
+  mWorkspaceManager.reset();
+  mWorkspaceProvider.reset();
+  mMainMenu.reset();
+}
+
 void App::Terminate() {
   TerminateApplication();
   if (mInitialized) {
     TerminateWorkspace();
+    TerminateWorkspaceManagement();
     mWorkspace.reset();
     OSTerminate();
     TerminateDrawing();

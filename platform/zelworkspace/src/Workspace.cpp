@@ -12,10 +12,17 @@ void Workspace::RegisterTabCreator(std::unique_ptr<TabCreator> creator) {
 }
 
 bool Workspace::ToggleTab(const zelcore::UTF16String& tabType) {
-  if (mShown.erase(tabType)) return true;
+  const auto shown = mShown.find(tabType);
+  if (shown != mShown.end()) {
+    if (!shown->second->AllowClose()) return false;
+    shown->second->UI_Show(false);
+    mShown.erase(shown);
+    return true;
+  }
   for (auto& creator : mCreators) {
     if (creator->TabType() != tabType) continue;
-    if (auto panel = creator->NewTabPanel()) {
+    if (auto panel = creator->CreateTabPanel(this, &mMainFrame)) {
+      panel->UI_Show(true);
       mShown[tabType] = std::move(panel);
       return true;
     }
@@ -23,8 +30,22 @@ bool Workspace::ToggleTab(const zelcore::UTF16String& tabType) {
   return false;
 }
 
+TabPanel* Workspace::FindTab(const zelcore::UTF16String& tabType) const {
+  const auto it = mShown.find(tabType);
+  return it == mShown.end() ? nullptr : it->second.get();
+}
+
+void Workspace::VisitTabs(TabVisitor& visitor) const {
+  for (const auto& shown : mShown)
+    if (!visitor.VisitTab(shown.second.get())) return;
+}
+
 bool WorkspaceUtils::ToggleTabState(Workspace* workspace, const zelcore::UTF16String& tabType, bool) {
   return workspace != nullptr && workspace->ToggleTab(tabType);
+}
+
+void WorkspaceUtils::VisitEachTab(const Workspace* workspace, TabVisitor& visitor) {
+  if (workspace != nullptr) workspace->VisitTabs(visitor);
 }
 
 bool WorkspaceUtils::TabIsShown(const Workspace* workspace, const zelcore::UTF16String& tabType) {

@@ -32,7 +32,9 @@ class ConsolePanel : public TabPanel {
 class ConsolePanelTabCreator : public TabCreator {
  public:
   ConsolePanelTabCreator() : TabCreator(ConsolePanel::kTabType) {}
-  std::unique_ptr<TabPanel> NewTabPanel() override { return std::make_unique<ConsolePanel>(); }
+  std::unique_ptr<TabPanel> CreateTabPanel(Workspace*, WorkspaceFrame*) override {
+    return std::make_unique<ConsolePanel>();
+  }
 };
 
 }  // namespace zelworkspace

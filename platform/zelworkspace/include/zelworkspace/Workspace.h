@@ -5,12 +5,41 @@
 #include <vector>
 
 #include "zelcore/Strings.h"
+#include "zelui/OSView.h"
+#include "zelworkspace/MonitorInfo.h"
 
 namespace zelworkspace {
 
-class TabPanel {
+class Workspace;
+
+// A frame of a workspace window: the place tab panels are shown in.
+class WorkspaceFrame {};
+
+class TabPanel : public zelui::ui::OS_View {
  public:
-  virtual ~TabPanel() = default;
+  TabPanel() = default;
+  // A panel of that workspace and frame, with its tab type and title.
+  TabPanel(Workspace* workspace, WorkspaceFrame* frame, const zelcore::UTF16String& tabType,
+           const zelcore::UTF16String& title)
+      : mWorkspace(workspace), mFrame(frame), mTabType(tabType), mTitle(title) {}
+
+  Workspace* GetWorkspace() const { return mWorkspace; }
+  WorkspaceFrame* GetFrame() const { return mFrame; }
+  const zelcore::UTF16String& GetTabType() const { return mTabType; }
+  const zelcore::UTF16String& GetTitle() const { return mTitle; }
+
+  void UI_Show(bool show) override { OS_View::UI_Show(show); }
+  // Whether the user may close the tab.
+  virtual bool AllowClose() const { return true; }
+  // Whether the panel may be shown without a tab of its own.
+  virtual bool AllowTabless() const { return false; }
+  // Whether the panel may be locked in place.
+  virtual bool IsLockable() const { return false; }
+
+ private:
+  Workspace* mWorkspace = nullptr;
+  WorkspaceFrame* mFrame = nullptr;
+  zelcore::UTF16String mTabType, mTitle;
 };
 
 // Makes the tab panels of one tab type.
@@ -19,10 +48,22 @@ class TabCreator {
   explicit TabCreator(const zelcore::UTF16String& tabType) : mTabType(tabType) {}
   virtual ~TabCreator() = default;
   const zelcore::UTF16String& TabType() const { return mTabType; }
-  virtual std::unique_ptr<TabPanel> NewTabPanel() = 0;
+  // A new panel of this type for the workspace and frame; the caller owns it.
+  virtual std::unique_ptr<TabPanel> CreateTabPanel(Workspace* workspace, WorkspaceFrame* frame) = 0;
+  // Whether a closed panel is only hidden, destroyed for good, and its state kept when destroyed.
+  virtual bool HideWhenClosed() const { return false; }
+  virtual bool ObliterateWhenClosed() const { return false; }
+  virtual bool SaveStateWhenObliterated() const { return false; }
 
  private:
   zelcore::UTF16String mTabType;
+};
+
+// Visits tabs one by one; VisitTab returns false to stop.
+class TabVisitor {
+ public:
+  virtual ~TabVisitor() = default;
+  virtual bool VisitTab(TabPanel* panel) = 0;
 };
 
 // What the workspace draws its frame with.
@@ -52,11 +93,19 @@ class Workspace {
   const std::vector<std::unique_ptr<TabCreator>>& TabCreators() const { return mCreators; }
 
   // Shows a tab of the type (made by its creator) or closes the one shown; false when no
-  // creator makes that type.
+  // creator makes that type, or when the tab shown does not allow closing.
   bool ToggleTab(const zelcore::UTF16String& tabType);
   bool IsTabShown(const zelcore::UTF16String& tabType) const { return mShown.count(tabType) != 0; }
+  // The panel of the type that is shown, or null.
+  TabPanel* FindTab(const zelcore::UTF16String& tabType) const;
+  // Visits every shown tab until the visitor says stop.
+  void VisitTabs(TabVisitor& visitor) const;
+
+  WorkspaceFrame* GetMainFrame() { return &mMainFrame; }
+  const MonitorInfo& GetMonitorInfo() const { return MonitorInfo::Get(); }
 
  private:
+  WorkspaceFrame mMainFrame;
   std::unique_ptr<DrawSupplier> mDrawSupplier;
   std::vector<std::unique_ptr<TabCreator>> mCreators;
   std::map<zelcore::UTF16String, std::unique_ptr<TabPanel>> mShown;
@@ -65,6 +114,7 @@ class Workspace {
 struct WorkspaceUtils {
   static bool ToggleTabState(Workspace* workspace, const zelcore::UTF16String& tabType, bool animate);
   static bool TabIsShown(const Workspace* workspace, const zelcore::UTF16String& tabType);
+  static void VisitEachTab(const Workspace* workspace, TabVisitor& visitor);
 };
 
 }  // namespace zelworkspace

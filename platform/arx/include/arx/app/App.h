@@ -19,6 +19,12 @@ namespace xml { class DocParserFactory; }
 }  // namespace zelcore
 namespace zelworkspace {
 class Workspace;
+class Manager;
+class WorkspaceProviderBase;
+class PlatformMenuHelperBase;
+}
+namespace os {
+class Menu;
 }
 namespace os {
 struct Event;
@@ -31,6 +37,9 @@ class AppBase {
   virtual ~AppBase();
 
   zelworkspace::Workspace* GetWorkspace() const { return mWorkspace.get(); }
+  zelworkspace::Manager* GetWorkspaceManager() const { return mWorkspaceManager.get(); }
+  // The main menu bar, built from the start-up arguments' menu resources; null before start-up.
+  const std::shared_ptr<os::Menu>& GetMainMenu() const { return mMainMenu; }
   zelcore::config::ErrorManager* GetErrorManager() const { return mErrorManager.get(); }
   // Commands with ids from this bound on are disabled unless a handler enables them.
   void AutoDisableUserCmds(int bound) { mAutoDisableBound = bound; }
@@ -45,6 +54,12 @@ class AppBase {
  protected:
   std::unique_ptr<zelcore::config::ErrorManager> mErrorManager;
   std::unique_ptr<zelworkspace::Workspace> mWorkspace;
+  // The provider, the manager that uses it, and the menu helper that uses both: made in that
+  // order, destroyed in the reverse one, before the workspace.
+  std::unique_ptr<zelworkspace::WorkspaceProviderBase> mWorkspaceProvider;
+  std::unique_ptr<zelworkspace::Manager> mWorkspaceManager;
+  std::unique_ptr<zelworkspace::PlatformMenuHelperBase> mWorkspaceMenuHelper;
+  std::shared_ptr<os::Menu> mMainMenu;
   int mAutoDisableBound = 0;
   zelcore::proplist::PropListRef mAppSettings;
   AppActivationBroadcaster mAppActivationNotifier;
@@ -81,6 +96,12 @@ class App : public OS_AppBase {
   virtual zelcore::config::Localizer* InitLocalizer(AppInitArgs& args) { (void)args; return nullptr; }
   virtual zelcore::xml::DocParserFactory* InitParserFactory() { return nullptr; }
   virtual zelworkspace::Workspace* InitWorkspace() { return nullptr; }
+  virtual zelworkspace::PlatformMenuHelperBase* InitWorkspaceMenuHelper(zelworkspace::Manager* manager) {
+    (void)manager;
+    return nullptr;
+  }
+  virtual zelworkspace::Manager* InitWorkspaceManager() { return nullptr; }
+  virtual zelworkspace::WorkspaceProviderBase* InitWorkspaceProvider() { return nullptr; }
   virtual void TerminateWorkspace() {}
   virtual void InitPreferences() {}
   virtual void InitDrawing() {}
@@ -115,6 +136,9 @@ class App : public OS_AppBase {
   std::mutex mQueueMutex;
   std::condition_variable mQueueSignal;
   std::deque<std::function<void()>> mQueue;
+  void BuildMainMenu(const AppInitArgs& args);
+  void TerminateWorkspaceManagement();
+
   std::atomic<bool> mEndRequested{false};
   bool mInitialized = false;
 };

@@ -1,0 +1,76 @@
+#pragma once
+// The UI framework's OS menus: a counted wrapper round a platform menu, built item by item or
+// from an XML menu description.
+#include <atomic>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include <boost/intrusive_ptr.hpp>
+
+#include "os/Menu.h"
+#include "zelcore/Strings.h"
+
+namespace zelui::utility {
+
+class OS_Menu {
+ public:
+  explicit OS_Menu(std::shared_ptr<os::Menu> menu) : mMenu(std::move(menu)) {}
+  OS_Menu(const OS_Menu&) = delete;
+  OS_Menu& operator=(const OS_Menu&) = delete;
+
+  void AddRef() const { mRefCount.fetch_add(1); }
+  void Release() const {
+    if (mRefCount.fetch_sub(1) == 1) delete this;
+  }
+  int RefCount() const { return mRefCount.load(); }
+
+  os::Menu* GetPlatformMenu() const { return mMenu.get(); }
+  const std::shared_ptr<os::Menu>& PlatformMenu() const { return mMenu; }
+
+  // Appends an item with a command id, and a submenu when one is given.
+  void AppendItem(const zelcore::UTF16String& text, int commandId,
+                  const boost::intrusive_ptr<OS_Menu>& subMenu = nullptr);
+  void AppendSeparator(int commandId);
+  int Size() const { return static_cast<int>(mMenu->Items().size()); }
+
+ private:
+  ~OS_Menu() = default;
+  std::shared_ptr<os::Menu> mMenu;
+  mutable std::atomic<int> mRefCount{0};
+};
+
+inline void intrusive_ptr_add_ref(const OS_Menu* menu) { menu->AddRef(); }
+inline void intrusive_ptr_release(const OS_Menu* menu) { menu->Release(); }
+
+using OS_MenuP = boost::intrusive_ptr<OS_Menu>;
+
+// A counted menu over the platform menu, which it holds; null for a null platform menu.
+OS_MenuP CreateOSMenuFromPlatformMenu(const std::shared_ptr<os::Menu>& platformMenu);
+// A counted menu over a new empty platform menu.
+OS_MenuP CreateOSMenu();
+
+// Whether a menu's items show and answer their keyboard accelerators.
+struct ScAllowAccelerators {
+  static void Allow(OS_Menu* menu, bool allow);
+};
+
+// Builds menu items from an XML description into a menu. The root element's children are
+// <MenuItem title="..." command="Name" key="q"/> (or id="N" in place of a command name),
+// <Separator/> and <Menu title="..." name="..." command="Name">...</Menu> for a submenu, which
+// is also stored under its name in the map when it has one. Titles of the form "$$$/key=text" are
+// localised through the installed localiser.
+class UI_XMLMenuParser {
+ public:
+  using CommandIDForName = std::function<int(const zelcore::UTF16String&)>;
+  using SubMenuMap = std::map<zelcore::UTF16String, OS_MenuP>;
+
+  // Parses at once; Succeeded tells whether the description was read whole.
+  UI_XMLMenuParser(OS_Menu* menu, const std::string& xml, SubMenuMap& subMenus, CommandIDForName commandIdForName);
+  bool Succeeded() const { return mSucceeded; }
+
+ private:
+  bool mSucceeded = false;
+};
+
+}  // namespace zelui::utility

@@ -1,0 +1,80 @@
+#pragma once
+// The workspace menu: a submenu of the main menu that lists the workspaces by name, kept by a
+// platform menu helper, and the command attachment that runs its commands.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "arx/uisupport/CommandHandler.h"
+#include "zelui/OSMenu.h"
+#include "zelworkspace/Manager.h"
+
+namespace zelworkspace {
+
+class PlatformMenuHelperBase {
+ public:
+  // Reserves count command ids; returns the first.
+  using ReserveCmdRange = std::function<int(int count)>;
+
+  // A helper that fills the submenu with one item per workspace of the manager, with command
+  // ids from the reserve function; with rebuildOnChange the list follows the manager's changes.
+  static PlatformMenuHelperBase* NewPlatformMenuHelper(const zelui::utility::OS_MenuP& subMenu, Manager* manager,
+                                                       ReserveCmdRange reserve, bool rebuildOnChange);
+  virtual ~PlatformMenuHelperBase() = default;
+
+  // Puts the workspace items at the end of the submenu afresh.
+  void RebuildMenu();
+  // The workspace name for a command id of the list, or null.
+  const zelcore::UTF16String* WorkspaceForCommand(int commandId) const;
+  const zelui::utility::OS_MenuP& GetSubMenu() const { return mSubMenu; }
+  bool RebuildsOnChange() const { return mRebuildOnChange; }
+
+ protected:
+  PlatformMenuHelperBase(zelui::utility::OS_MenuP subMenu, Manager* manager, ReserveCmdRange reserve,
+                         bool rebuildOnChange);
+
+ private:
+  zelui::utility::OS_MenuP mSubMenu;
+  Manager* mManager;
+  ReserveCmdRange mReserve;
+  bool mRebuildOnChange;
+  std::size_t mFixedItems = 0;  // items of the submenu before the workspace list
+  int mFirstId = 0;
+  std::size_t mReserved = 0;  // how many ids the range from mFirstId holds
+  std::vector<zelcore::UTF16String> mListed;
+};
+
+// Runs the workspace commands: the first and second fixed commands and the submenu's id are
+// enabled, and a workspace item of the helper's list switches to that workspace. Nothing it is
+// given is owned.
+class WorkspacesCmdAttachment : public arx::uisupport::CommandAttachment {
+ public:
+  WorkspacesCmdAttachment(Workspace* workspace, Manager* manager, PlatformMenuHelperBase* helper, int firstCmd,
+                          int subMenuCmd, int secondCmd);
+
+  bool HandleCommand(int commandId) override;
+  bool CommandEnabled(int commandId, bool& enabled, bool& checked, zelcore::UTF16String& menuText) override;
+
+  // Fixed commands run so far, in order.
+  const std::vector<int>& HandledCommands() const { return mHandled; }
+
+ private:
+  Workspace* mWorkspace;
+  Manager* mManager;
+  PlatformMenuHelperBase* mHelper;
+  int mFirstCmd, mSubMenuCmd, mSecondCmd;
+  std::vector<int> mHandled;
+};
+
+namespace workspaceutils {
+
+// The three workspace folders of the application (user, modified built-in, factory), in order.
+void GetWorkspaceDirs(const zelcore::UTF16String& appName, zelcore::UTF16String& userDir,
+                      zelcore::UTF16String& modifiedDir, zelcore::UTF16String& factoryDir);
+// The submenu of the item with the command id, searched through the whole menu; null when no
+// item with that id has a submenu.
+zelui::utility::OS_MenuP GetWorkspaceSubMenu(const zelui::utility::OS_MenuP& mainMenu, int commandId);
+
+}  // namespace workspaceutils
+
+}  // namespace zelworkspace
