@@ -26,4 +26,9 @@ int LiveNetServices();
 // Forgets scripted registration outcomes.
 void ResetNetServices();
 
+// Preferred languages: these, most preferred first, in place of the environment's locale
+// settings until ResetPreferredLanguages.
+void SetPreferredLanguages(std::vector<std::string> languages);
+void ResetPreferredLanguages();
+
 }  // namespace os::testing

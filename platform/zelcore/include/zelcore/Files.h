@@ -27,6 +27,8 @@ class Dir {
   static Dir ResourcesDir();
   static Dir PackageDir();
   static Dir PreferencesDir();
+  // The folder of files shared by every user and product of the system ("/usr/share").
+  static Dir CommonFilesDir();
 
  private:
   std::filesystem::path mPath;

@@ -13,6 +13,7 @@ void SetAppDir(const std::filesystem::path& path);
 void SetResourcesDir(const std::filesystem::path& path);
 void SetPackageDir(const std::filesystem::path& path);
 void SetPreferencesDir(const std::filesystem::path& path);
+void SetCommonFilesDir(const std::filesystem::path& path);
 void ResetFolders();
 
 // Trace log.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "zelcore/Strings.h"
+#include "zelui/Window.h"
 
 namespace zelworkspace {
 
@@ -44,6 +45,8 @@ class Workspace {
   virtual ~Workspace();
 
   DrawSupplier* GetDrawSupplier() const { return mDrawSupplier.get(); }
+  // The window the workspace shows its tabs in; dialogs of the application open over it.
+  zelui::ui::OS_Window* GetMainTopLevelWindow() { return &mMainWindow; }
 
   virtual void OnTabPanelGainedFocus(TabPanel* panel) { (void)panel; }
 
@@ -58,6 +61,7 @@ class Workspace {
 
  private:
   std::unique_ptr<DrawSupplier> mDrawSupplier;
+  zelui::ui::OS_Window mMainWindow;
   std::vector<std::unique_ptr<TabCreator>> mCreators;
   std::map<zelcore::UTF16String, std::unique_ptr<TabPanel>> mShown;
 };
