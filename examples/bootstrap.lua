@@ -5,5 +5,6 @@ local examples = require "examples"
 
 print("Glimmet is running")
 require "host_example"
+require "language_example"
 
 examples.finishWhenDone()
