@@ -1,11 +1,13 @@
 #pragma once
-// File operations of the core framework.
+// The core framework's file operations on File and Dir.
 #include "zelcore/Files.h"
 
-namespace zelcore::FileUtils {
+namespace zelcore {
 
-// Copies the source file to the destination, which must not exist yet: an existing file is
-// never replaced. False when nothing was copied.
-bool Copy(const File& source, const File& destination);
+struct FileUtils {
+  // Copies the source file to the destination, which must not exist yet: an existing file is
+  // never replaced. False when nothing was copied.
+  static bool Copy(const File& source, const File& destination);
+};
 
-}  // namespace zelcore::FileUtils
+}  // namespace zelcore

@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "zelcore/Strings.h"
 #include "zelui/Window.h"
+#include "zelcore/Strings.h"
 
 namespace zelworkspace {
 
