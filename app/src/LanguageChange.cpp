@@ -60,4 +60,10 @@ bool ChangeLanguage() {
   return app != nullptr && app->DoChangeAppLocaleCmd();
 }
 
+std::string GetCurrentLocalePreference() {
+  std::string code;
+  App::GetCurrentLocale(code);
+  return code;
+}
+
 }  // namespace fennick

@@ -69,6 +69,7 @@ TEST_F(LanguageDialogFixture, ShowsTheInstalledLanguagesAndStoresTheChoiceForThe
     std::string current;
     EXPECT_TRUE(fennick::App::GetCurrentLocale(current));
     EXPECT_EQ(current, "de_DE");
+    EXPECT_EQ(fennick::GetCurrentLocalePreference(), "de_DE");
     EXPECT_EQ(ReadPreferences(bundle.PreferencesDir())["current_locale"], "de_DE");
   }
 
