@@ -9,5 +9,6 @@ require "core_example"
 require "net_example"
 require "utils_example"
 require "tray_example"
+require "language_example"
 
 examples.finishWhenDone()

@@ -20,6 +20,7 @@ extern "C" {
 #include "os/Event.h"
 #include "zelcore/Config.h"
 #include "zelcore/ConsoleCommand.h"
+#include "zelcore/Locale.h"
 #include "zelcore/xml/DocParserFactory.h"
 #include "zelcore/xml/LibXML2ParserFactory.h"
 #include "zellua/ExecLuaConsoleCmd.h"
@@ -57,10 +58,14 @@ void App::PreInitialize() {
   config::SetClientBuildNumber(GetAppBuildNumber());
   // Every XML parse of the process goes through libxml2 from here on.
   zelcore::xml::SetParserFactory(std::unique_ptr<zelcore::xml::DocParserFactory>(InitParserFactory()));
+  MigratePreferences();
+  LoadPreferences();
   LocaleNameMapXMLParser(zelcore::File(zelcore::Dir::ResourcesDir(), sLangMapFileName).FullPath(), &mLanguageMap);
+  ChooseUILanguage();
 }
 
 void App::InitializeLocalizer(arx::app::AppInitArgs& args) {
+  zelcore::Locale::Initialize(mUILanguage.empty() ? zelcore::UTF16String(u"en_US") : mUILanguage);
   InitLocalizer(args);
   mLocalizer->LoadAppDictionary();
 }

@@ -2,6 +2,7 @@
 // The application object: the framework's set-up steps supplied by the program, the start-up and
 // shutdown order, and the one Lua state of the process.
 #include <memory>
+#include <vector>
 
 #include "LocaleNameMapXMLParser.h"
 #include "arx/app/App.h"
@@ -42,6 +43,22 @@ class App : public arx::app::App, public arx::uisupport::CommandHandler {
   static void ThrowLuaException(lua_State* L, const char* message);
 
   void PreInitialize();
+
+  // Preferences and the user-interface language, chosen once in PreInitialize.
+  void MigratePreferences();
+  bool CheckIsFirstTimeRun();
+  void UpdateSupportLocales();
+  void GetDefaultLocale(zelcore::UTF8String& code) const;
+  void GetLocaleToRun(zelcore::UTF8String& code);
+  bool CheckLocaleValid(const zelcore::UTF8String& code) const;
+  static bool SetRunningLocale(const zelcore::UTF8String& code);
+  static bool GetCurrentLocale(zelcore::UTF8String& code);
+  static bool SetCurrentLocale(const zelcore::UTF8String& code);
+  // The language dialog; true when it stored a new choice for the next start.
+  bool DoChangeAppLocaleCmd();
+  const zelcore::UTF16String& GetUILanguage() const { return mUILanguage; }
+  const std::vector<zelcore::UTF16String>& GetInstalledLocales() const { return mInstalledLocales; }
+  const zelcore::proplist::PropList& GetPreferences() const { return mPreferences; }
   // Loads the dictionary of the running language into the application's localiser.
   void InitializeLocalizer(arx::app::AppInitArgs& args);
 
@@ -99,6 +116,15 @@ class App : public arx::app::App, public arx::uisupport::CommandHandler {
   zelworkspace::WorkspacesCmdAttachment* mWorkspacesCmdAttachment = nullptr;
   zelui::utility::OS_MenuP mTrayOSMenu;
   std::shared_ptr<os::StatusItem> mStatusItem;
+
+  // Reads "AppPrefs.xml", and writes it whenever a preference is stored.
+  void LoadPreferences();
+  void StorePreference(const zelcore::UTF8String& key, const zelcore::UTF8String& value);
+  void ChooseUILanguage();
+  zelcore::proplist::PropList mPreferences;
+  std::vector<zelcore::UTF16String> mSupportedLocales;
+  std::vector<zelcore::UTF16String> mInstalledLocales;
+  zelcore::UTF16String mUILanguage;
 };
 
 // The program's whole run, from construction of the App to its destruction; returns the exit code.

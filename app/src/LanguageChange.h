@@ -1,12 +1,17 @@
 #pragma once
-// What the Lua module "VyAppUtils" asks of the application about the user-interface language.
+// The user-interface language as the scripts reach it (VyAppUtils.ChangeLanguage and
+// VyAppUtils.GetRunningLocale).
 #include <string>
 
 namespace fennick {
 
-// Runs the language-choice dialog. The choice is stored as the preference "current_locale" and
-// takes effect at the next start.
-void ChangeAppLanguage();
+// Runs the language dialog of the application object. The running language stays; a new choice
+// is stored as the preference "current_locale" and used from the next start. True when a new
+// choice was stored.
+bool ChangeLanguage();
+
+// The same, for callers that take no result.
+inline void ChangeAppLanguage() { ChangeLanguage(); }
 
 // The preference "current_locale" (UTF-8); empty when unset.
 std::string GetCurrentLocalePreference();

@@ -5,6 +5,7 @@
 #include "LocaleNameMapXMLParser.h"
 #include "Localizer.h"
 #include "TempBundle.h"
+#include "os/testing.h"
 #include "zelcore/Locale.h"
 #include "zelcore/testing.h"
 #include "zelcore/xml/DocParserFactory.h"
@@ -29,7 +30,10 @@ TEST(Localizer, RunningLanguagesDictionaryThenDefaults) {
   bundle.WriteBootstrap("");
   WriteDictionary(bundle, "en_US", "/A/B=Hello from the dictionary\n/Empty=\n");
   WriteDictionary(bundle, "de_DE", "/A/B=Hallo\n");
-  zelcore::Locale::Initialize(u"de_DE");
+  bundle.WriteFile(bundle.Resources() / "LangMapping.xml",
+                   "<locale.list><locale langcode='en_US'>English</locale><locale langcode='de_DE'>Deutsch</locale>"
+                   "</locale.list>");
+  os::testing::SetPreferredLanguages({"de"});
   HostRun run;
   ASSERT_TRUE(run.Start());
   ASSERT_EQ(zelcore::config::Localizer::Get(), run.App().GetLocalizer());

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "os/testing.h"
 #include "zelcore/testing.h"
 
 #ifndef GLIMMET_BUILT_BUNDLE
@@ -31,11 +32,14 @@ TempBundle::TempBundle(bool withResources) {
       if (fs::exists(builtScripts / name)) fs::copy(builtScripts / name, ScriptsDir() / name, fs::copy_options::recursive);
   }
   zelcore::testing::SetAppDir(mContents);
-  zelcore::testing::SetPreferencesDir(mRoot / "Preferences");
+  zelcore::testing::SetPreferencesDir(PreferencesDir());
+  zelcore::testing::SetCommonFilesDir(CommonFilesDir());
+  os::testing::SetPreferredLanguages({});
 }
 
 TempBundle::~TempBundle() {
   zelcore::testing::ResetFolders();
+  os::testing::ResetPreferredLanguages();
   std::error_code ec;
   fs::remove_all(mRoot, ec);
 }

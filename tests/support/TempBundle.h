@@ -1,7 +1,8 @@
 #pragma once
 // A temporary application bundle for one test process: Contents with Resources, the Lua scripts
 // folder and the package's scripts folder, Frameworks pointing at the built libraries, and the
-// core framework's folders set to it.
+// core framework's folders set to it (preferences and common files inside the temporary folder
+// too). The system prefers no language while it lives.
 #include <filesystem>
 #include <string>
 
@@ -19,6 +20,10 @@ class TempBundle {
   std::filesystem::path Resources() const { return mContents / "Resources"; }
   std::filesystem::path ScriptsDir() const { return Resources() / "scripts" / "lua"; }
   std::filesystem::path PackageScriptsDir() const { return mContents / "scripts"; }
+  // The preferences folder, and the earlier product's one two levels above it.
+  std::filesystem::path PreferencesDir() const { return mRoot / "Preferences" / "Quorvin" / "Glimmet" / "1.0"; }
+  std::filesystem::path EarlierPreferencesDir() const { return mRoot / "Preferences" / "Quorvin" / "Veyra" / "1.0"; }
+  std::filesystem::path CommonFilesDir() const { return mRoot / "Common Files"; }
 
   void WriteFile(const std::filesystem::path& path, const std::string& content) const;
   void WriteBootstrap(const std::string& script) const { WriteFile(ScriptsDir() / "bootstrap.lua", script); }

@@ -38,4 +38,11 @@ void FileUtils::ReplaceIllegalFileNameCharacters(UTF16String& name, char16_t rep
   }
 }
 
+bool FileUtils::Copy(const File& source, const File& destination) {
+  if (source.Path().empty() || destination.Path().empty()) return false;
+  std::error_code ec;
+  if (!fs::is_regular_file(source.Path(), ec)) return false;
+  return fs::copy_file(source.Path(), destination.Path(), fs::copy_options::none, ec) && !ec;
+}
+
 }  // namespace zelcore

@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "zelcore/Config.h"
 #include "zelcore/testing.h"
 
 namespace zelcore {
@@ -19,6 +20,7 @@ struct FolderOverrides {
   std::optional<fs::path> package;
   std::optional<fs::path> preferences;
   std::optional<fs::path> documents;
+  std::optional<fs::path> commonFiles;
 };
 
 FolderOverrides& Overrides() {
@@ -78,7 +80,16 @@ Dir Dir::PreferencesDir() {
   if (o.preferences) return Dir(*o.preferences);
   const char* home = getenv("HOME");
   if (home == nullptr || *home == '\0') return Dir();
-  return Dir(fs::path(home) / ".config" / "Glimmet");
+  // One folder per company, product and version, as the client's configuration names them.
+  fs::path folder = fs::path(home) / ".config";
+  for (const UTF16String* name : {&config::GetCompanyName(), &config::GetClientName(), &config::GetClientVersion()})
+    if (!name->empty()) folder /= PathFromUTF16(*name);
+  return Dir(folder);
+}
+
+Dir Dir::CommonFilesDir() {
+  const auto& o = Overrides();
+  return Dir(o.commonFiles ? *o.commonFiles : fs::path("/usr/share"));
 }
 
 Dir Dir::DocumentsDir() {
@@ -121,6 +132,7 @@ void SetResourcesDir(const fs::path& path) { Overrides().resources = path; }
 void SetPackageDir(const fs::path& path) { Overrides().package = path; }
 void SetPreferencesDir(const fs::path& path) { Overrides().preferences = path; }
 void SetDocumentsDir(const fs::path& path) { Overrides().documents = path; }
+void SetCommonFilesDir(const fs::path& path) { Overrides().commonFiles = path; }
 void ResetFolders() { Overrides() = FolderOverrides{}; }
 
 }  // namespace testing

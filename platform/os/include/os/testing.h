@@ -45,5 +45,9 @@ void ResetMachineName();
 void SetMainBundleInfoValue(const std::string& key, const std::u16string& value);
 void RemoveMainBundleInfoValue(const std::string& key);
 void ResetMainBundleInfo();
+// Preferred languages: these, most preferred first, in place of the environment's locale
+// settings until ResetPreferredLanguages.
+void SetPreferredLanguages(std::vector<std::string> languages);
+void ResetPreferredLanguages();
 
 }  // namespace os::testing

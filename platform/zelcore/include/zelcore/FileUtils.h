@@ -15,6 +15,9 @@ struct FileUtils {
   // Replaces in place every character that may not stand in a file name (the path separators,
   // the characters \ : * ? " < > | and control characters) with replacement.
   static void ReplaceIllegalFileNameCharacters(UTF16String& name, char16_t replacement);
+  // Copies the source file to the destination, which must not exist yet: an existing file is
+  // never replaced. False when nothing was copied.
+  static bool Copy(const File& source, const File& destination);
 };
 
 }  // namespace zelcore

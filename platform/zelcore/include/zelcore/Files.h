@@ -30,6 +30,8 @@ class Dir {
   // The user's documents folder ("Documents" in the home folder) unless a test set it; unset
   // when there is no home folder.
   static Dir DocumentsDir();
+  // The folder of files shared by every user and product of the system ("/usr/share").
+  static Dir CommonFilesDir();
 
  private:
   std::filesystem::path mPath;

@@ -16,6 +16,7 @@ void SetPackageDir(const std::filesystem::path& path);
 void SetPreferencesDir(const std::filesystem::path& path);
 // An empty path leaves the documents folder unset.
 void SetDocumentsDir(const std::filesystem::path& path);
+void SetCommonFilesDir(const std::filesystem::path& path);
 void ResetFolders();
 
 // Trace log.

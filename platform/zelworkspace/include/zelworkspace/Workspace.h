@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "zelui/Window.h"
 #include "zelcore/Strings.h"
 #include "zelui/OSView.h"
 #include "zelworkspace/MonitorInfo.h"
@@ -85,6 +86,8 @@ class Workspace {
   virtual ~Workspace();
 
   DrawSupplier* GetDrawSupplier() const { return mDrawSupplier.get(); }
+  // The window the workspace shows its tabs in; dialogs of the application open over it.
+  zelui::ui::OS_Window* GetMainTopLevelWindow() { return &mMainWindow; }
 
   virtual void OnTabPanelGainedFocus(TabPanel* panel) { (void)panel; }
 
@@ -107,6 +110,7 @@ class Workspace {
  private:
   WorkspaceFrame mMainFrame;
   std::unique_ptr<DrawSupplier> mDrawSupplier;
+  zelui::ui::OS_Window mMainWindow;
   std::vector<std::unique_ptr<TabCreator>> mCreators;
   std::map<zelcore::UTF16String, std::unique_ptr<TabPanel>> mShown;
 };
