@@ -7,9 +7,9 @@ extern "C" {
 #include <lua.h>
 }
 
+#include "App.h"
 #include "LanguageChange.h"
 #include "LuaFailure.h"
-#include "TrayIconChange.h"
 #include "zelcore/Localizer.h"
 #include "zellua/binding/Protected.h"
 
@@ -23,13 +23,13 @@ constexpr const char* kExpectedOne = "not enough parameters, expected 1";
 int lua_settrayicon(lua_State* L) {
   if (lua_gettop(L) < 1) return PushNilAndMessage(L, kExpectedOne);
   const char* name = luaL_checkstring(L, 1);
-  SetTrayIconFromPng(zelcore::UTF8to16(name));
+  if (App* app = App::GetFennickApp()) app->SetTrayIconFromPng(zelcore::UTF8to16(name));
   return 0;
 }
 
 // VyAppUtils.ChangeLanguage(): the language-choice dialog.
 int lua_changelanguage(lua_State*) {
-  ChangeAppLanguage();
+  ChangeLanguage();
   return 0;
 }
 

@@ -10,9 +10,6 @@ namespace fennick {
 // choice was stored.
 bool ChangeLanguage();
 
-// The same, for callers that take no result.
-inline void ChangeAppLanguage() { ChangeLanguage(); }
-
 // The preference "current_locale" (UTF-8); empty when unset.
 std::string GetCurrentLocalePreference();
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "arx/testing.h"
-#include "os/testing_appkit.h"
+#include "os/testing.h"
 #include "zelcore/testing.h"
 
 namespace glimmet::testing {

@@ -75,7 +75,7 @@ int setBundleInfo(lua_State* L) {
   if (lua_isnoneornil(L, 2))
     os::testing::RemoveMainBundleInfoValue(key);
   else
-    os::testing::SetMainBundleInfoValue(key, zelcore::UTF8to16(luaL_checkstring(L, 2)));
+    os::testing::SetMainBundleInfoValue(key, luaL_checkstring(L, 2));
   return 0;
 }
 

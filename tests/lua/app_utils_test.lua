@@ -28,4 +28,19 @@ T.test("running locale, language dialog and tray icon return what they should", 
   T.eq(select("#", VyAppUtils.SetTrayIcon("glimmet_menu_icon")), 0, "SetTrayIcon")
 end)
 
+T.test("SetTrayIcon puts the named image on the status item", function()
+  -- A PNG resource of 24 by 20 pixels: the signature and the IHDR chunk are all that is read.
+  local function be32(n) return string.char(math.floor(n / 16777216) % 256, math.floor(n / 65536) % 256, math.floor(n / 256) % 256, n % 256) end
+  local file = assert(io.open(PROJECT_ROOT .. "test_icon.png", "wb"))
+  file:write("\137PNG\r\n\26\n" .. be32(13) .. "IHDR" .. be32(24) .. be32(20) .. "\8\6\0\0\0" .. be32(0))
+  file:close()
+  VyAppUtils.SetTrayIcon("test_icon")
+  local width, height = glimmet_test.statusItemImageSize()
+  T.eq(width, 24, "width")
+  T.eq(height, 20, "height")
+  local _, message = VyAppUtils.SetTrayIcon()
+  T.eq(message, "not enough parameters, expected 1")
+  T.eq(glimmet_test.statusItemImageSize(), 24, "a call without a name changes nothing")
+end)
+
 T.finish()

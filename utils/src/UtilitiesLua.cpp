@@ -14,7 +14,7 @@ extern "C" {
 #include "LuaFailure.h"
 #include "arx/app/App.h"
 #include "arx/uisupport/Alert.h"
-#include "os/BundleInfo.h"
+#include "os/Application.h"
 #include "os/MachineName.h"
 #include "os/Reachability.h"
 #include "zelcore/Strings.h"
@@ -80,9 +80,9 @@ int lua_getLocalAddresses(lua_State* L) {
 // utilitieslua.getBuildNumber() → the bundle's "CFBundleVersion", at most 31 bytes (cut on a
 // character boundary); empty when the bundle has none.
 int lua_getBuildNumber(lua_State* L) {
-  std::u16string version;
-  if (!os::MainBundleInfoValue("CFBundleVersion", version)) version.clear();
-  PushString(L, CutAtCharacterBoundary(zelcore::UTF16to8(version), kMaxBuildNumberBytes));
+  std::string version;
+  if (!os::Bundle::Main().InfoValue("CFBundleVersion", version)) version.clear();
+  PushString(L, CutAtCharacterBoundary(version, kMaxBuildNumberBytes));
   return 1;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 // What only tests do with the OS layer stand-in.
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "os/Alert.h"
 #include "os/NetService.h"
 #include "os/Reachability.h"
+#include "os/StatusBar.h"
 
 namespace os::testing {
 
@@ -41,13 +44,43 @@ void ResetReachability();
 void SetMachineName(const std::u16string& name);
 void ResetMachineName();
 
-// The main bundle's information dictionary.
-void SetMainBundleInfoValue(const std::string& key, const std::u16string& value);
-void RemoveMainBundleInfoValue(const std::string& key);
-void ResetMainBundleInfo();
 // Preferred languages: these, most preferred first, in place of the environment's locale
 // settings until ResetPreferredLanguages.
 void SetPreferredLanguages(std::vector<std::string> languages);
 void ResetPreferredLanguages();
+
+// Status bar: its thickness, and forgetting every item and popped-up menu.
+void SetStatusBarThickness(double thickness);
+void ResetStatusBar();
+// Every menu popped up from a status item so far, as DescribeMenu lines at the moment of the
+// pop-up.
+const std::vector<std::vector<std::string>>& PoppedUpMenus();
+
+// Alerts shown so far, and the answers the next ones give (an empty queue answers the
+// alternate, cancelling button).
+struct ShownAlert {
+  std::string message, informative, defaultButton;
+};
+const std::vector<ShownAlert>& ShownAlerts();
+void QueueAlertAnswer(int answer);
+void ResetAlerts();
+
+// Main run loop timers: advances the virtual clock and fires every timer that falls due, in time
+// order; returns how many fired.
+int AdvanceRunLoopClock(double seconds);
+int PendingTimers();
+void ResetTimers();
+
+// Running applications: replaces the list of bundle identifiers of every running application
+// (this one included). Until set, only this application runs.
+void SetRunningApplications(const std::vector<std::string>& bundleIdentifiers);
+// The main bundle's identifier and information dictionary.
+void SetMainBundle(const std::string& identifier, const std::map<std::string, std::string>& info);
+// One value of the main bundle's information dictionary, set or removed.
+void SetMainBundleInfoValue(const std::string& key, const std::string& value);
+void RemoveMainBundleInfoValue(const std::string& key);
+// Back to the defaults: only this application runs, with the program's own bundle identity.
+void ResetApplications();
+int ActivationCount();
 
 }  // namespace os::testing

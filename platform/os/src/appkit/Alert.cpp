@@ -3,7 +3,7 @@
 #include <deque>
 #include <vector>
 
-#include "os/testing_appkit.h"
+#include "os/testing.h"
 
 namespace os {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "os/testing_appkit.h"
+#include "os/testing.h"
 
 namespace os {
 
@@ -29,6 +29,7 @@ std::optional<std::vector<std::string>>& RunningOverride() {
 }  // namespace
 
 struct BundleAccess {
+  static std::map<std::string, std::string>& Info(Bundle& bundle) { return bundle.mInfo; }
   static Bundle Make(const std::string& identifier, const std::map<std::string, std::string>& info) {
     Bundle bundle;
     bundle.mIdentifier = identifier;
@@ -88,6 +89,10 @@ void SetRunningApplications(const std::vector<std::string>& bundleIdentifiers) {
 void SetMainBundle(const std::string& identifier, const std::map<std::string, std::string>& info) {
   MainBundle() = BundleAccess::Make(identifier, info);
 }
+
+void SetMainBundleInfoValue(const std::string& key, const std::string& value) { BundleAccess::Info(MainBundle())[key] = value; }
+
+void RemoveMainBundleInfoValue(const std::string& key) { BundleAccess::Info(MainBundle()).erase(key); }
 
 void ResetApplications() {
   RunningOverride().reset();

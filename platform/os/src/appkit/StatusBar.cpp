@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "os/testing_appkit.h"
+#include "os/testing.h"
 
 namespace os {
 

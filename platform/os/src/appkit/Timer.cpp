@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "os/testing_appkit.h"
+#include "os/testing.h"
 
 namespace os {
 
