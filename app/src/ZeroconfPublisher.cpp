@@ -1,23 +1,11 @@
 #include "ZeroconfPublisher.h"
 
-#include <unistd.h>
-
-#include <climits>
+#include "os/MachineName.h"
+#include "zelcore/Strings.h"
 
 namespace fennick {
 
 os::NetServiceRef gRegisteredService = nullptr;
-
-namespace {
-
-// The computer's name as the network sees it.
-std::string MachineName() {
-  char name[HOST_NAME_MAX + 1] = {};
-  if (gethostname(name, sizeof name - 1) != 0) return {};
-  return name;
-}
-
-}  // namespace
 
 void registerCallBack(os::NetServiceRef service, os::StreamError* error, void*) {
   if (error == nullptr || error->domain != os::kStreamErrorDomainNetServices) return;
@@ -27,7 +15,9 @@ void registerCallBack(os::NetServiceRef service, os::StreamError* error, void*) 
 void FennickZeroconf::start(const std::string& type, const std::string& name, int port,
                             const std::map<std::string, std::string>& txt) {
   stop();
-  gRegisteredService = os::NetServiceCreate("", type, name.empty() ? MachineName() : name, port);
+  // The computer's user-visible name unless the caller names the service.
+  const std::string serviceName = name.empty() ? zelcore::UTF16to8(os::CSCopyMachineName()) : name;
+  gRegisteredService = os::NetServiceCreate("", type, serviceName, port);
   if (gRegisteredService != nullptr) {
     const os::NetServiceClientContext context{};
     os::NetServiceSetClient(gRegisteredService, registerCallBack, &context);
