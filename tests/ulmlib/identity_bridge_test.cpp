@@ -204,4 +204,24 @@ TEST_F(IdentityBridge, DispatchLeavesTheStackAsFound) {
   EXPECT_TRUE(gReceived.empty());
 }
 
+// A globals table that raises on an unknown name (a "strict" script) while no handler is defined:
+// the dispatch runs from the event loop, outside any Lua call, so the error must not escape it.
+// That outcome is dropped; a later one reaches the handler once it is defined.
+TEST_F(IdentityBridge, RaisingGlobalsLookupDropsOnlyThatOutcome) {
+  ASSERT_EQ(luaL_dostring(L, "onFetchAccessToken = nil "
+                             "setmetatable(_G, { __index = function(_, name) error('undefined ' .. name) end })"),
+            0);
+  ASSERT_EQ(Login(L), "0,");
+  lua_pushstring(L, "caller's slot");
+  loop.PumpUntilIdle();
+  EXPECT_TRUE(gReceived.empty());
+  EXPECT_EQ(lua_gettop(L), 1);
+  lua_settop(L, 0);
+
+  lua_register(L, "onFetchAccessToken", RecordOutcome);
+  ASSERT_EQ(Login(L), "0,");
+  loop.PumpUntilIdle();
+  EXPECT_EQ(gReceived, std::vector<std::string>{std::string("0:") + ut::kFakeAccessToken});
+}
+
 }  // namespace

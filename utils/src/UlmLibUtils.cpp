@@ -61,6 +61,19 @@ void PostDispatch() {
   if (executor) executor->Post([] { UlmLibUtils::DispatchUlmCallback(); });
 }
 
+// Hands one outcome (a light userdata at index 1) to "onFetchAccessToken". Runs under lua_cpcall:
+// reading the global may raise too (a metatable on the globals that refuses unknown names), and
+// the dispatch runs from the event loop, where no Lua caller would catch the error.
+int DeliverOutcome(lua_State* L) {
+  const auto* item = static_cast<const UlmCallbackItem*>(lua_touserdata(L, 1));
+  lua_getfield(L, LUA_GLOBALSINDEX, "onFetchAccessToken");
+  if (!lua_isfunction(L, -1)) return 0;
+  lua_pushinteger(L, item->status);
+  lua_pushlstring(L, item->data.data(), item->data.size());
+  lua_call(L, 2, 0);
+  return 0;
+}
+
 }  // namespace
 
 void UserIdQueue::Replace(std::vector<std::string> ids) {
@@ -160,12 +173,9 @@ void UlmLibUtils::DispatchUlmCallback() {
     // An answer that comes after the state was closed is dropped.
     lua_State* L = m_luaThreadState;
     if (L == nullptr || !sStateToken.IsOpen()) continue;
+    // A missing or failing handler drops the outcome; the error value goes with the stack.
     const zellua::binding::StackGuard guard(L);
-    lua_getfield(L, LUA_GLOBALSINDEX, "onFetchAccessToken");
-    if (!lua_isfunction(L, -1)) continue;
-    lua_pushinteger(L, item->status);
-    lua_pushlstring(L, item->data.data(), item->data.size());
-    lua_pcall(L, 2, 0, 0);
+    lua_cpcall(L, DeliverOutcome, item.get());
   }
 }
 
