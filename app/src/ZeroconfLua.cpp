@@ -8,6 +8,7 @@ extern "C" {
 #include <lua.h>
 }
 
+#include "LuaFailure.h"
 #include "ZeroconfPublisher.h"
 #include "zellua/binding/Numbers.h"
 #include "zellua/binding/Protected.h"
@@ -19,12 +20,6 @@ namespace {
 constexpr int kTypeArg = 1;
 constexpr int kPortArg = 2;
 constexpr int kTXTArg = 3;
-
-int PushFailure(lua_State* L, const char* message) {
-  lua_pushnil(L);
-  lua_pushstring(L, message);
-  return 2;
-}
 
 bool IsText(lua_State* L, int index) {
   const int type = lua_type(L, index);
@@ -66,12 +61,12 @@ std::map<std::string, std::string> ReadTXTEntries(lua_State* L) {
 }
 
 int lua_start(lua_State* L) {
-  if (lua_gettop(L) < 3) return PushFailure(L, "not enough parameters passed to start, expected 3");
-  if (!lua_istable(L, kTXTArg)) return PushFailure(L, "TXT paramater must be a table");
+  if (lua_gettop(L) < 3) return PushNilAndMessage(L, "not enough parameters passed to start, expected 3");
+  if (!lua_istable(L, kTXTArg)) return PushNilAndMessage(L, "TXT paramater must be a table");
   std::size_t typeLength = 0;
   const char* type = luaL_checklstring(L, kTypeArg, &typeLength);
   const lua_Number port = luaL_checknumber(L, kPortArg);
-  if (!(port >= 0 && port < 65536)) return PushFailure(L, "port must be between 0 and 65535");
+  if (!(port >= 0 && port < 65536)) return PushNilAndMessage(L, "port must be between 0 and 65535");
   CheckTXTEntries(L);
 
   FennickZeroconf::start(std::string(type, typeLength), "", zellua::binding::ClampToInteger<int>(port),
