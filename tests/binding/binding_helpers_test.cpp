@@ -96,6 +96,28 @@ TEST_F(LuaState, ReferenceReleasedAfterTheStateClosedDoesNothing) {
   moved.Release();  // must not touch the closed state (AddressSanitizer would see it)
 }
 
+TEST_F(LuaState, ReferenceTakenInACoroutineBelongsToTheMainThread) {
+  zellua::InitLua(L);  // as the host does at start-up, on the main thread
+  lua_settop(L, 0);
+  lua_State* co = lua_newthread(L);
+  lua_pushliteral(co, "kept");
+  b::LuaRef ref(co, -1);
+  const b::StateToken token(co);
+  EXPECT_EQ(ref.State(), L);
+  EXPECT_EQ(b::MainState(co), L);
+  lua_settop(L, 0);
+  lua_gc(L, LUA_GCCOLLECT, 0);  // the coroutine goes
+  ASSERT_TRUE(ref.Push());       // on the main thread, not the collected coroutine's stack
+  EXPECT_STREQ(lua_tostring(L, -1), "kept");
+  lua_pop(L, 1);
+  b::MarkStateClosed(L);
+  lua_close(L);
+  L = nullptr;
+  EXPECT_FALSE(token.IsOpen()) << "closing the state closes what was taken in its coroutines";
+  EXPECT_FALSE(ref.IsValid());
+  ref.Release();
+}
+
 TEST_F(LuaState, StackGuardRestoresTheTop) {
   lua_pushinteger(L, 1);
   {
