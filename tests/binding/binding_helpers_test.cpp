@@ -193,6 +193,16 @@ TEST_F(LuaState, FieldReaders) {
   EXPECT_EQ(zellua::utility::GetStringField(L, -1, "num"), "1.5");
   EXPECT_EQ(zellua::utility::GetStringField(L, -1, "missing"), "");
   EXPECT_EQ(lua_gettop(L), 1);
+  const struct {
+    const char* value;
+    int expected;
+  } integers[] = {{"2.7", 2}, {"-2.7", -2}, {"'12'", 12}, {"'x'", 0}, {"3e9", std::numeric_limits<int>::max()},
+                  {"-1e300", std::numeric_limits<int>::min()}, {"0/0", 0}, {"1/0", std::numeric_limits<int>::max()}};
+  for (const auto& c : integers) {
+    ASSERT_EQ(Run(("t.i = " + std::string(c.value)).c_str()), "ok");
+    EXPECT_EQ(zellua::utility::GetIntegerField(L, -1, "i"), c.expected) << c.value;
+  }
+  EXPECT_EQ(lua_gettop(L), 1);
   zelcore::testing::ResetAssertions();
   EXPECT_EQ(zellua::utility::GetIntegerField(L, -1, nullptr), 0);
   EXPECT_EQ(zellua::utility::GetStringField(L, -1, nullptr), "");
