@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <stdexcept>
+#include <vector>
 #include <string>
 
 extern "C" {
@@ -12,6 +13,7 @@ extern "C" {
 }
 
 #include "zelcore/testing.h"
+#include "zellua/binding/Assert.h"
 #include "zellua/binding/LuaRef.h"
 #include "zellua/binding/Module.h"
 #include "zellua/binding/Numbers.h"
@@ -209,6 +211,39 @@ TEST_F(LuaState, FieldReaders) {
   EXPECT_EQ(lua_gettop(L), 1);
   ASSERT_EQ(zelcore::testing::Assertions().size(), 2u);
   EXPECT_EQ(zelcore::testing::Assertions()[0].condition, "inFieldName != NULL");
+}
+
+namespace {
+int FirstSite(bool ok) {
+  ZELLUA_ASSERT(ok, -1);
+  return 1;
+}
+int SecondSite() {
+  ZELLUA_ASSERT(1 + 1 == 3, -2);
+  return 2;
+}
+}  // namespace
+
+TEST(AssertMacro, EachSiteReportsAndGivesUpUntilTheUserTurnsThatSiteOff) {
+  using zelcore::testing::AssertAnswer;
+  zelcore::testing::ResetAssertions();
+  EXPECT_EQ(FirstSite(true), 1);
+  EXPECT_EQ(FirstSite(false), -1);
+  zelcore::testing::QueueAssertAnswer(AssertAnswer::kIgnoreSite);
+  EXPECT_EQ(FirstSite(false), -1);
+  EXPECT_EQ(FirstSite(false), -1) << "a site turned off still gives up, without a dialog";
+  zelcore::testing::QueueAssertAnswer(AssertAnswer::kBreak);
+  EXPECT_EQ(SecondSite(), -2) << "break without a debugger goes on past the assertion";
+  EXPECT_EQ(SecondSite(), -2) << "another site is not turned off by the first";
+  const auto& shown = zelcore::testing::Assertions();
+  std::vector<std::string> conditions;
+  for (const auto& record : shown) conditions.push_back(record.condition);
+  EXPECT_EQ(conditions, (std::vector<std::string>{"ok", "ok", "1 + 1 == 3", "1 + 1 == 3"}));
+  EXPECT_EQ(shown[0].message, "");
+  EXPECT_NE(shown[0].file.find("binding_helpers_test.cpp"), std::string::npos);
+  EXPECT_NE(shown[0].function.find("FirstSite"), std::string::npos);
+  EXPECT_GT(shown[0].line, 0);
+  zelcore::testing::ResetAssertions();
 }
 
 TEST(LuaExceptionTest, DefaultMessageIsLocalised) {
