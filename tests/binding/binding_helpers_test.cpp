@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <stdexcept>
+#include <vector>
 #include <string>
 
 extern "C" {
@@ -12,6 +13,7 @@ extern "C" {
 }
 
 #include "zelcore/testing.h"
+#include "zellua/binding/Assert.h"
 #include "zellua/binding/LuaRef.h"
 #include "zellua/binding/Module.h"
 #include "zellua/binding/Numbers.h"
@@ -96,6 +98,28 @@ TEST_F(LuaState, ReferenceReleasedAfterTheStateClosedDoesNothing) {
   moved.Release();  // must not touch the closed state (AddressSanitizer would see it)
 }
 
+TEST_F(LuaState, ReferenceTakenInACoroutineBelongsToTheMainThread) {
+  zellua::InitLua(L);  // as the host does at start-up, on the main thread
+  lua_settop(L, 0);
+  lua_State* co = lua_newthread(L);
+  lua_pushliteral(co, "kept");
+  b::LuaRef ref(co, -1);
+  const b::StateToken token(co);
+  EXPECT_EQ(ref.State(), L);
+  EXPECT_EQ(b::MainState(co), L);
+  lua_settop(L, 0);
+  lua_gc(L, LUA_GCCOLLECT, 0);  // the coroutine goes
+  ASSERT_TRUE(ref.Push());       // on the main thread, not the collected coroutine's stack
+  EXPECT_STREQ(lua_tostring(L, -1), "kept");
+  lua_pop(L, 1);
+  b::MarkStateClosed(L);
+  lua_close(L);
+  L = nullptr;
+  EXPECT_FALSE(token.IsOpen()) << "closing the state closes what was taken in its coroutines";
+  EXPECT_FALSE(ref.IsValid());
+  ref.Release();
+}
+
 TEST_F(LuaState, StackGuardRestoresTheTop) {
   lua_pushinteger(L, 1);
   {
@@ -171,12 +195,55 @@ TEST_F(LuaState, FieldReaders) {
   EXPECT_EQ(zellua::utility::GetStringField(L, -1, "num"), "1.5");
   EXPECT_EQ(zellua::utility::GetStringField(L, -1, "missing"), "");
   EXPECT_EQ(lua_gettop(L), 1);
+  const struct {
+    const char* value;
+    int expected;
+  } integers[] = {{"2.7", 2}, {"-2.7", -2}, {"'12'", 12}, {"'x'", 0}, {"3e9", std::numeric_limits<int>::max()},
+                  {"-1e300", std::numeric_limits<int>::min()}, {"0/0", 0}, {"1/0", std::numeric_limits<int>::max()}};
+  for (const auto& c : integers) {
+    ASSERT_EQ(Run(("t.i = " + std::string(c.value)).c_str()), "ok");
+    EXPECT_EQ(zellua::utility::GetIntegerField(L, -1, "i"), c.expected) << c.value;
+  }
+  EXPECT_EQ(lua_gettop(L), 1);
   zelcore::testing::ResetAssertions();
   EXPECT_EQ(zellua::utility::GetIntegerField(L, -1, nullptr), 0);
   EXPECT_EQ(zellua::utility::GetStringField(L, -1, nullptr), "");
   EXPECT_EQ(lua_gettop(L), 1);
   ASSERT_EQ(zelcore::testing::Assertions().size(), 2u);
   EXPECT_EQ(zelcore::testing::Assertions()[0].condition, "inFieldName != NULL");
+}
+
+namespace {
+int FirstSite(bool ok) {
+  ZELLUA_ASSERT(ok, -1);
+  return 1;
+}
+int SecondSite() {
+  ZELLUA_ASSERT(1 + 1 == 3, -2);
+  return 2;
+}
+}  // namespace
+
+TEST(AssertMacro, EachSiteReportsAndGivesUpUntilTheUserTurnsThatSiteOff) {
+  using zelcore::testing::AssertAnswer;
+  zelcore::testing::ResetAssertions();
+  EXPECT_EQ(FirstSite(true), 1);
+  EXPECT_EQ(FirstSite(false), -1);
+  zelcore::testing::QueueAssertAnswer(AssertAnswer::kIgnoreSite);
+  EXPECT_EQ(FirstSite(false), -1);
+  EXPECT_EQ(FirstSite(false), -1) << "a site turned off still gives up, without a dialog";
+  zelcore::testing::QueueAssertAnswer(AssertAnswer::kBreak);
+  EXPECT_EQ(SecondSite(), -2) << "break without a debugger goes on past the assertion";
+  EXPECT_EQ(SecondSite(), -2) << "another site is not turned off by the first";
+  const auto& shown = zelcore::testing::Assertions();
+  std::vector<std::string> conditions;
+  for (const auto& record : shown) conditions.push_back(record.condition);
+  EXPECT_EQ(conditions, (std::vector<std::string>{"ok", "ok", "1 + 1 == 3", "1 + 1 == 3"}));
+  EXPECT_EQ(shown[0].message, "");
+  EXPECT_NE(shown[0].file.find("binding_helpers_test.cpp"), std::string::npos);
+  EXPECT_NE(shown[0].function.find("FirstSite"), std::string::npos);
+  EXPECT_GT(shown[0].line, 0);
+  zelcore::testing::ResetAssertions();
 }
 
 TEST(LuaExceptionTest, DefaultMessageIsLocalised) {

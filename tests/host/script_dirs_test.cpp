@@ -28,6 +28,8 @@ TEST(ScriptDirs, TheApplicationScriptsFolderIsUnderResources) {
   EXPECT_EQ(Path(lu::GetProjectBaseDir()), bundle.Resources().string());
   lu::SetLuaScriptsDirOverride(zelcore::Dir("/elsewhere"));
   EXPECT_EQ(Path(lu::GetLuaScriptsDir("x.lua")), "/elsewhere/x.lua");
+  // An unset override lets the folder be found again, for the next test in this process.
+  lu::SetLuaScriptsDirOverride(zelcore::Dir());
 }
 
 TEST(ScriptDirs, WithoutResourcesTheScriptsFolderIsUnsetAndNamesStayUnset) {
@@ -42,11 +44,27 @@ TEST(ScriptDirs, CommonFolderFallsBackToTheFrameworksFolder) {
   EXPECT_TRUE(lu::GetCommonLuaScriptsDir("x.lua").FullPath().empty());
 }
 
-TEST(ScriptDirs, CommonFolderOfTheRegisteredBundle) {
+TEST(ScriptDirs, CommonFolderUnderTheApplicationsFrameworksFolder) {
+  TempBundle bundle;
+  const auto frameworks = bundle.Contents() / "Frameworks";
+  std::filesystem::remove(frameworks);  // a folder of its own in place of the link to the built one
+  const auto scripts = frameworks / "zellua.framework" / "Resources" / "scripts" / "lua";
+  std::filesystem::create_directories(scripts);
+  EXPECT_EQ(Path(lu::GetCommonLuaScriptsDir("x.lua")), (scripts / "x.lua").string());
+}
+
+// The module path of the registered bundle names either its folder or the code file inside it.
+static void ExpectCommonFolderOfRegisteredBundle(bool pathNamesCodeFile) {
   TempBundle bundle;
   const auto framework = bundle.Contents() / "Lib" / "zellua.framework";
-  std::filesystem::create_directories(framework / "Resources" / "scripts" / "lua");
-  // The module path may name the bundle folder itself rather than its code file.
-  zelcore::testing::RegisterModule(u"com.quorvin.zellua.framework", zelcore::UTF8to16(framework.string()));
-  EXPECT_EQ(Path(lu::GetCommonLuaScriptsDir("x.lua")), (framework / "Resources" / "scripts" / "lua" / "x.lua").string());
+  const auto scripts = framework / "Resources" / "scripts" / "lua";
+  std::filesystem::create_directories(scripts);
+  bundle.WriteFile(framework / "zellua", "code");
+  const auto modulePath = pathNamesCodeFile ? framework / "zellua" : framework;
+  zelcore::testing::RegisterModule(u"com.quorvin.zellua.framework", zelcore::UTF8to16(modulePath.string()));
+  EXPECT_EQ(Path(lu::GetCommonLuaScriptsDir("x.lua")), (scripts / "x.lua").string());
+  zelcore::testing::ClearModules();
 }
+
+TEST(ScriptDirs, CommonFolderOfTheRegisteredBundleByItsFolder) { ExpectCommonFolderOfRegisteredBundle(false); }
+TEST(ScriptDirs, CommonFolderOfTheRegisteredBundleByItsCodeFile) { ExpectCommonFolderOfRegisteredBundle(true); }

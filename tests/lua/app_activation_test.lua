@@ -117,6 +117,20 @@ T.cases("activation callbacks", {
     register = { { "a", A } }, before = function() reopen() end, fire = { ACTIVATED }, calls = {} },
 }, run)
 
+T.test("a module opened inside a coroutine calls back on the main thread after the coroutine is gone", function()
+  local co = coroutine.create(reopen)
+  assert(coroutine.resume(co))
+  co = nil
+  collectgarbage("collect")
+  collectgarbage("collect")
+  local called = 0
+  glimmet_test.resetAssertions()
+  App.AddAppActivationCallback(A, function() called = called + 1 end)
+  T.eq(#glimmet_test.assertions(), 0, "registered from the listener's own state")
+  T.eq(glimmet_test.sendAppActivation(ACTIVATED), 0, "stack change during delivery")
+  T.eq(called, 1)
+end)
+
 T.test("the library's event names and results", function()
   local app = reopen()
   T.eq(app, App, "require gives the global table")

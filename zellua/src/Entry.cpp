@@ -1,10 +1,14 @@
 // The library's root table and its exported openers.
+#include "zellua/binding/LuaRef.h"
 #include "zellua/binding/Module.h"
 #include "zellua/zellua.h"
 
 namespace zellua {
 
 int InitLua(lua_State* L) {
+  // The host calls this on the state's main thread: remembered, so that references taken later
+  // inside coroutines belong to it.
+  binding::MainState(L);
   binding::ModuleSpec spec;
   spec.className = "zellua";
   return binding::OpenModule(L, spec);

@@ -33,7 +33,9 @@ const char* KnownEvent(const char* name, size_t length) {
 
 }  // namespace
 
-LuaAppActivationListener::LuaAppActivationListener(lua_State* L) : mLuaState(L), mStateToken(L) {
+// Callbacks run on the state's main thread, even when a coroutine opened the module: a coroutine's
+// stack goes when the coroutine is collected.
+LuaAppActivationListener::LuaAppActivationListener(lua_State* L) : mLuaState(binding::MainState(L)), mStateToken(L) {
   if (::arx::app::App* app = ::arx::app::App::GetApp()) app->GetAppActivationNotifier().AddListener(this);
 }
 

@@ -17,7 +17,11 @@ std::map<lua_State*, std::shared_ptr<bool>>& OpenFlags() {
   return flags;
 }
 
+// The registry key under which a state keeps its main thread, for its coroutines.
+const char kMainStateKey = 0;
+
 std::shared_ptr<bool> FlagFor(lua_State* L) {
+  L = MainState(L);
   auto& flags = OpenFlags();
   auto it = flags.find(L);
   if (it == flags.end()) it = flags.emplace(L, std::make_shared<bool>(true)).first;
@@ -34,15 +38,24 @@ void MarkStateClosed(lua_State* L) {
   flags.erase(it);
 }
 
-bool IsStateOpen(lua_State* L) {
-  const auto& flags = OpenFlags();
-  const auto it = flags.find(L);
-  return it == flags.end() || *it->second;
+lua_State* MainState(lua_State* L) {
+  const bool isMain = lua_pushthread(L) == 1;
+  lua_pop(L, 1);
+  lua_pushlightuserdata(L, const_cast<char*>(&kMainStateKey));
+  if (isMain) {
+    lua_pushlightuserdata(L, L);
+    lua_rawset(L, LUA_REGISTRYINDEX);
+    return L;
+  }
+  lua_rawget(L, LUA_REGISTRYINDEX);
+  auto* main = static_cast<lua_State*>(lua_touserdata(L, -1));
+  lua_pop(L, 1);
+  return main != nullptr ? main : L;
 }
 
 StateToken::StateToken(lua_State* L) : mOpen(FlagFor(L)) {}
 
-LuaRef::LuaRef(lua_State* L, int index) : mState(L), mOpen(FlagFor(L)) {
+LuaRef::LuaRef(lua_State* L, int index) : mState(MainState(L)), mOpen(FlagFor(L)) {
   lua_pushvalue(L, index);
   mRef = luaL_ref(L, LUA_REGISTRYINDEX);
 }

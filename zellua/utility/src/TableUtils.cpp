@@ -1,5 +1,6 @@
 // Field readers of Lua tables for native callers.
 #include "zellua/binding/Assert.h"
+#include "zellua/binding/Numbers.h"
 #include "zellua/zellua.h"
 
 namespace zellua::utility {
@@ -7,7 +8,8 @@ namespace zellua::utility {
 int GetIntegerField(lua_State* L, int tableIndex, const char* inFieldName) {
   ZELLUA_ASSERT(inFieldName != NULL, 0);
   lua_getfield(L, tableIndex, inFieldName);
-  const int value = static_cast<int>(lua_tointeger(L, -1));
+  // NaN gives 0 and values beyond int clamp, where a bare cast would wrap or be undefined.
+  const int value = binding::ClampToInteger<int>(lua_tonumber(L, -1));
   lua_remove(L, -1);
   return value;
 }

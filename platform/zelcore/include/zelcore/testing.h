@@ -31,7 +31,12 @@ struct AssertionRecord {
   std::string function;
 };
 const std::vector<AssertionRecord>& Assertions();
+// Forgets the dialogs shown and the answers still queued.
 void ResetAssertions();
+// The answers the next assertion dialogs give, in order; once they run out a dialog answers
+// "continue". "Ignore" turns its call site off; "break" asks to stop in the debugger.
+enum class AssertAnswer { kContinue, kIgnoreSite, kBreak };
+void QueueAssertAnswer(AssertAnswer answer);
 
 // Loaded bundles known by identifier.
 void RegisterModule(const UTF16String& identifier, const UTF16String& path);

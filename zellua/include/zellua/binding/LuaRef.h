@@ -2,6 +2,11 @@
 // A Lua value kept by native code: a registry reference together with a token that says whether
 // its state is still open. The host marks the state closed before lua_close; a reference released
 // or pushed after that does nothing.
+//
+// Coroutines share their state's registry but have stacks of their own, which go when the
+// coroutine is collected. So a reference or a token taken on a coroutine belongs to the state's
+// main thread, which lives as long as the state. The main thread is known once the binding library
+// has seen it (zellua::InitLua, which the host calls at start-up, or any reference taken on it).
 #include <memory>
 
 extern "C" {
@@ -13,7 +18,10 @@ namespace zellua::binding {
 
 // Marks the state closed for every reference to it; called right before lua_close.
 void MarkStateClosed(lua_State* L);
-bool IsStateOpen(lua_State* L);
+
+// The main thread of L's state (L itself when L is the main thread, or when the main thread has
+// not been seen yet).
+lua_State* MainState(lua_State* L);
 
 // Says whether a state is still open, for holders that keep raw registry references of their own
 // (lists of callbacks): taken while the state is open, false once it is marked closed.
