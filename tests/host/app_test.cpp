@@ -83,3 +83,25 @@ TEST(AppErrorManager, LevelZeroEndsTheLoopOthersThrow) {
   errors.ThrowError(0, u"quit", {});
   EXPECT_TRUE(app.EndRequested());
 }
+
+TEST(AppCommands, WorkspaceCommandsEndWithTheFrameworksTeardown) {
+  TempBundle bundle;
+  bundle.WriteBootstrap("");
+  bundle.WriteFile(bundle.Resources() / "CommandRegistry.xml",
+                   "<CommandRegistry><Command name='Workspaces' id='35003'/></CommandRegistry>");
+  bundle.WriteFile(bundle.Resources() / "MainMenu.xml",
+                   "<Menu><Menu title='Workspaces' command='Workspaces'/></Menu>");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  bool enabled = false, checked = false;
+  zelcore::UTF16String text;
+  ASSERT_TRUE(run.App().CommandEnabled(37000, enabled, checked, text));
+  ASSERT_TRUE(enabled) << "the workspace item is listed";
+  run.Stop();
+  // The workspace, its manager and its menu helper are gone: their commands go with them.
+  enabled = true;
+  EXPECT_TRUE(run.App().CommandEnabled(37000, enabled, checked, text));
+  EXPECT_FALSE(enabled);
+  EXPECT_FALSE(run.App().HandleCommand(37000));
+  EXPECT_FALSE(run.App().HandleCommand(35001));
+}
