@@ -1,7 +1,9 @@
 // The application object's commands, edit keys and error manager.
 #include <gtest/gtest.h>
 
+#include "AboutTab.h"
 #include "ErrorManager.h"
+#include "LuaAppWorkspace.h"
 #include "HostRun.h"
 #include "TempBundle.h"
 #include "os/Event.h"
@@ -104,4 +106,19 @@ TEST(AppCommands, WorkspaceCommandsEndWithTheFrameworksTeardown) {
   EXPECT_FALSE(enabled);
   EXPECT_FALSE(run.App().HandleCommand(37000));
   EXPECT_FALSE(run.App().HandleCommand(35001));
+}
+
+TEST(AppWorkspace, AFocusedPanelThatHandlesCommandsBecomesTheCurrentHandler) {
+  fennick::LuaAppWorkspace workspace;
+  fennick::AboutTab about(&workspace, workspace.GetMainFrame());
+  zelworkspace::TabPanel plain(&workspace, workspace.GetMainFrame(), u"Vt/Plain", u"Plain");
+  const arx::uisupport::CommandHandlerBase* aboutHandler = &about;
+
+  workspace.OnTabPanelGainedFocus(&about);
+  EXPECT_EQ(arx::uisupport::CommandHandlerBase::GetCurrentCommandHandler(), aboutHandler);
+  workspace.OnTabPanelGainedFocus(&plain);
+  EXPECT_EQ(arx::uisupport::CommandHandlerBase::GetCurrentCommandHandler(), nullptr) << "not a handler";
+  workspace.OnTabPanelGainedFocus(&about);
+  workspace.OnTabPanelGainedFocus(nullptr);
+  EXPECT_EQ(arx::uisupport::CommandHandlerBase::GetCurrentCommandHandler(), nullptr) << "no panel";
 }
