@@ -27,6 +27,7 @@ extern "C" {
 #include "zellua/binding/LuaRef.h"
 #include "zelwebview/GlobalWebView.h"
 #include "zelworkspace/ConsolePanel.h"
+#include "zelworkspace/MenuHelper.h"
 
 namespace fennick {
 
@@ -131,6 +132,12 @@ void App::TerminateApplication() {
   }
   GlobalWebViewTerminate();
   arx::app::App::TerminateApplication();
+  // The framework destroys the workspace, its manager and its menu helper next; the attachment
+  // that runs their commands goes first, so that no command reaches them afterwards.
+  if (mWorkspacesCmdAttachment != nullptr) {
+    RemoveAttachment(mWorkspacesCmdAttachment);
+    mWorkspacesCmdAttachment = nullptr;
+  }
 }
 
 void App::DoIdle() {

@@ -1,7 +1,9 @@
 // The application object's commands, edit keys and error manager.
 #include <gtest/gtest.h>
 
+#include "AboutTab.h"
 #include "ErrorManager.h"
+#include "LuaAppWorkspace.h"
 #include "HostRun.h"
 #include "TempBundle.h"
 #include "os/Event.h"
@@ -82,4 +84,41 @@ TEST(AppErrorManager, LevelZeroEndsTheLoopOthersThrow) {
   EXPECT_FALSE(app.EndRequested());
   errors.ThrowError(0, u"quit", {});
   EXPECT_TRUE(app.EndRequested());
+}
+
+TEST(AppCommands, WorkspaceCommandsEndWithTheFrameworksTeardown) {
+  TempBundle bundle;
+  bundle.WriteBootstrap("");
+  bundle.WriteFile(bundle.Resources() / "CommandRegistry.xml",
+                   "<CommandRegistry><Command name='Workspaces' id='35003'/></CommandRegistry>");
+  bundle.WriteFile(bundle.Resources() / "MainMenu.xml",
+                   "<Menu><Menu title='Workspaces' command='Workspaces'/></Menu>");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  bool enabled = false, checked = false;
+  zelcore::UTF16String text;
+  ASSERT_TRUE(run.App().CommandEnabled(37000, enabled, checked, text));
+  ASSERT_TRUE(enabled) << "the workspace item is listed";
+  run.Stop();
+  // The workspace, its manager and its menu helper are gone: their commands go with them.
+  enabled = true;
+  EXPECT_TRUE(run.App().CommandEnabled(37000, enabled, checked, text));
+  EXPECT_FALSE(enabled);
+  EXPECT_FALSE(run.App().HandleCommand(37000));
+  EXPECT_FALSE(run.App().HandleCommand(35001));
+}
+
+TEST(AppWorkspace, AFocusedPanelThatHandlesCommandsBecomesTheCurrentHandler) {
+  fennick::LuaAppWorkspace workspace;
+  fennick::AboutTab about(&workspace, workspace.GetMainFrame());
+  zelworkspace::TabPanel plain(&workspace, workspace.GetMainFrame(), u"Vt/Plain", u"Plain");
+  const arx::uisupport::CommandHandlerBase* aboutHandler = &about;
+
+  workspace.OnTabPanelGainedFocus(&about);
+  EXPECT_EQ(arx::uisupport::CommandHandlerBase::GetCurrentCommandHandler(), aboutHandler);
+  workspace.OnTabPanelGainedFocus(&plain);
+  EXPECT_EQ(arx::uisupport::CommandHandlerBase::GetCurrentCommandHandler(), nullptr) << "not a handler";
+  workspace.OnTabPanelGainedFocus(&about);
+  workspace.OnTabPanelGainedFocus(nullptr);
+  EXPECT_EQ(arx::uisupport::CommandHandlerBase::GetCurrentCommandHandler(), nullptr) << "no panel";
 }

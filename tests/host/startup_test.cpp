@@ -1,6 +1,7 @@
 // The host's start-up and shutdown order, and what the environment looks like in its edge cases.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 
 extern "C" {
@@ -9,6 +10,7 @@ extern "C" {
 
 #include "HostRun.h"
 #include "HostTestSupport.h"
+#include "kqkernel/testing.h"
 #include "TempBundle.h"
 #include "websocketpplua/WebSocketsLua.h"
 #include "zelcore/ConsoleCommand.h"
@@ -146,7 +148,11 @@ TEST(HostIdle, MissingOrFailingIdleHookLeavesTheStackAlone) {
   HostRun run;
   ASSERT_TRUE(run.Start());
   for (const char* hook : {"fennick_DoIdleLoop = nil", "function fennick_DoIdleLoop() error('idle fails') end",
-                           "function fennick_DoIdleLoop() return 1, 2, 3 end"}) {
+                           "function fennick_DoIdleLoop() return 1, 2, 3 end",
+                           // Scripts that refuse to read undeclared globals (a "strict" module):
+                           // fetching the missing hook raises, and the host must not die of it.
+                           "fennick_DoIdleLoop = nil fennick_OnShutdown = nil "
+                           "setmetatable(_G, {__index = function(_, name) error('undeclared ' .. name, 2) end})"}) {
     ASSERT_EQ(luaL_dostring(run.L(), hook), 0);
     lua_pushinteger(run.L(), 7);  // a value a Lua caller might still hold
     EXPECT_EQ(run.Idle(5), 5) << hook;
@@ -165,4 +171,72 @@ TEST(HostSleep, BlocksForTheWholeSeconds) {
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   EXPECT_GE(seconds, 1.9);
   EXPECT_LT(seconds, 2.6);
+}
+
+namespace {
+
+// Every name the host adds to the globals table or to package.loaded, in order: a metatable on
+// each records the new key and stores it as usual.
+std::vector<std::string>& NewNames() {
+  static std::vector<std::string> names;
+  return names;
+}
+
+int RecordNewName(lua_State* L) {
+  if (lua_type(L, 2) == LUA_TSTRING) {
+    lua_getmetatable(L, 1);
+    lua_getfield(L, -1, "prefix");
+    NewNames().push_back(std::string(lua_tostring(L, -1)) + lua_tostring(L, 2));
+    lua_pop(L, 2);
+  }
+  lua_rawset(L, 1);
+  return 0;
+}
+
+void WatchNewNames(lua_State* L, int table, const char* prefix) {
+  lua_newtable(L);
+  lua_pushstring(L, prefix);
+  lua_setfield(L, -2, "prefix");
+  lua_pushcfunction(L, RecordNewName);
+  lua_setfield(L, -2, "__newindex");
+  lua_setmetatable(L, table < 0 && table > LUA_REGISTRYINDEX ? table - 1 : table);
+}
+
+}  // namespace
+
+TEST(HostStartup, OpensTheNativeModulesInTheirFixedOrder) {
+  NewNames().clear();
+  kqkernel::testing::SetStateOpenedHook([](lua_State* L) {
+    WatchNewNames(L, LUA_GLOBALSINDEX, "");
+    // package.loaded is made by the standard libraries: watched from the first library opened.
+    lua_getfield(L, LUA_REGISTRYINDEX, "_LOADED");
+    if (lua_isnil(L, -1)) {
+      lua_pop(L, 1);
+      lua_newtable(L);
+      lua_pushvalue(L, -1);
+      lua_setfield(L, LUA_REGISTRYINDEX, "_LOADED");
+    }
+    WatchNewNames(L, -1, "loaded:");
+    lua_pop(L, 1);
+  });
+  TempBundle bundle;
+  bundle.WriteBootstrap("");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  kqkernel::testing::SetStateOpenedHook(nullptr);
+  // The names each opener adds, in the order of the openers (the identity bridge and the
+  // websocket module add none); the standard libraries' names are left out.
+  const std::vector<std::string> expected = {
+      "VyAppUtils",        "zelLogging",       "utilitieslua",      "zeroconf",
+      "VySecurity",        "VyStringUtils",    "VyFileUtils",       "ulmliblua",
+      "loaded:socket.core", "loaded:mime.core", "loaded:ssl.core",   "loaded:ssl.context",
+      "zellua",            "loaded:zellua.core.Keychain",           "App",
+      "SOURCE_ROOT",       "PROJECT_ROOT",     "PATH_SEPARATOR",    "DEBUG_SUPPORT",
+      "sleep"};
+  std::vector<std::string> seen;
+  for (const std::string& name : NewNames())
+    if (std::find(expected.begin(), expected.end(), name) != expected.end()) seen.push_back(name);
+  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(websocketslua::testing::LastInitialisedState(), run.L());
+  EXPECT_EQ(lua_gettop(run.L()), 0);
 }
