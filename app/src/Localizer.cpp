@@ -6,8 +6,8 @@
 #include "pembra/Dictionary.h"
 #include "pembra/EncodingInfo.h"
 #include "pembra/Quillet.h"
+#include "zelcore/Assert.h"
 #include "zelcore/Locale.h"
-#include "zellua/binding/Assert.h"
 
 namespace fennick {
 
@@ -16,11 +16,17 @@ namespace {
 const pembra::EncodingInfo kLiteralEncoding{pembra::EncodingInfo::kUTF8};
 
 zelcore::UTF16String TextOf(const pembra::Quillet& quillet) {
-  std::vector<char16_t> buffer(quillet.GetUnicodeSize());
-  if (buffer.empty()) return {};
-  quillet.GetUnicode(buffer.data(), buffer.size(), false);
-  ZELLUA_CHECK(buffer.back() == 0x0000);
-  return zelcore::UTF16String(buffer.data(), buffer.size() - 1);
+  const std::size_t stringSize = quillet.GetUnicodeSize();  // never 0: room for the NUL
+  std::vector<char16_t> stringBuffer(stringSize);
+  quillet.GetUnicode(stringBuffer.data(), stringSize, false);
+  if (stringBuffer[stringSize - 1] != 0x0000) {
+    static bool sAssertSiteDisabled = false;
+    zelcore::BreakAfterAssertDialog(
+        sAssertSiteDisabled, "stringBuffer[stringSize-1] == 0x0000",
+        "pembra::Quillet::GetUnicode is supposed to return a 0x0000 (NUL) terminated Unicode UTF16 string",
+        __FILE__, __LINE__, __func__);
+  }
+  return zelcore::UTF16String(stringBuffer.data(), stringSize - 1);
 }
 
 }  // namespace

@@ -41,6 +41,8 @@ class ByteReader {
       : data_(data), size_(size), order_(order) {}
 
   std::size_t Position() const { return pos_; }
+  // The bytes not read yet (Remaining() of them).
+  const std::uint8_t* Current() const { return data_ + pos_; }
   std::size_t Remaining() const { return size_ - pos_; }
   void SetByteOrder(ByteOrder order) { order_ = order; }
   ByteOrder Order() const { return order_; }

@@ -9,6 +9,9 @@ constexpr char16_t kCarriageReturn = 0x000D;
 constexpr char16_t kLineSeparator = 0x2028;
 constexpr char16_t kParagraphSeparator = 0x2029;
 
+// Line feed or carriage return: the line ends of every reader.
+inline bool IsLineEnd(char16_t unit) { return unit == kLineFeed || unit == kCarriageReturn; }
+
 }  // namespace
 
 std::unique_ptr<DictionaryReader> DictionaryReader::Make(const std::uint8_t* data, std::size_t size) {
@@ -24,9 +27,7 @@ std::unique_ptr<DictionaryReader> DictionaryReader::Make(const std::uint8_t* dat
   return std::make_unique<MultibyteReader>(in);
 }
 
-bool DictionaryReader::EndsLine(char16_t unit) const {
-  return unit == kLineFeed || unit == kCarriageReturn;
-}
+bool DictionaryReader::EndsLine(char16_t unit) const { return IsLineEnd(unit); }
 
 DictionaryReader::Result DictionaryReader::ReadALine() {
   line_.clear();
@@ -50,9 +51,7 @@ bool UnicodeReader::EndsLine(char16_t unit) const {
 }
 
 MultibyteReader::MultibyteReader(ByteReader in)
-    : DictionaryReader(in), converter_(os::GetApplicationTextEncoding()) {
-  bytes_.reserve(256);
-}
+    : DictionaryReader(in), converter_(os::GetApplicationTextEncoding()) {}
 
 bool MultibyteReader::ReadACharacter(char16_t& unit) {
   std::uint8_t byte = 0;
@@ -62,27 +61,20 @@ bool MultibyteReader::ReadACharacter(char16_t& unit) {
 }
 
 DictionaryReader::Result MultibyteReader::ReadALine() {
-  bytes_.clear();
-  bool ended = false;  // by a line end rather than by NUL or the end of the text
-  for (;;) {
-    char16_t unit = 0;
-    if (ReadACharacter(unit) || unit == 0) break;
-    if (EndsLine(unit)) {
-      ended = true;
-      break;
-    }
-    bytes_.push_back(static_cast<char>(unit));
-  }
-  if (bytes_.empty() && !ended) {
-    line_.clear();
-    return Result::kEnd;
-  }
-  if (bytes_.empty()) {
-    line_.clear();
-    return Result::kLine;
-  }
+  // The line ends that ReadACharacter and EndsLine would find one byte at a
+  // time, found by one scan over the bytes in place.
+  const std::uint8_t* const start = in_.Current();
+  const std::size_t left = in_.Remaining();
+  std::size_t length = 0;
+  while (length < left && start[length] != 0 && !IsLineEnd(start[length])) ++length;
+  const bool ended = length < left && start[length] != 0;  // by a line end, not by NUL or the end
+  in_.Skip(length < left ? length + 1 : length);           // the line and what ended it
+  line_.clear();
+  if (length == 0) return ended ? Result::kLine : Result::kEnd;
   // Exactly the bytes of this line are converted.
-  if (!converter_.Convert(bytes_.data(), bytes_.size(), line_)) return Result::kConversionFailed;
+  if (!converter_.Convert(reinterpret_cast<const char*>(start), length, line_)) {
+    return Result::kConversionFailed;
+  }
   return Result::kLine;
 }
 

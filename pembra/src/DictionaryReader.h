@@ -71,7 +71,6 @@ class MultibyteReader : public DictionaryReader {
 
  private:
   os::TextToUnicodeConverter converter_;
-  std::string bytes_;
 };
 
 }  // namespace pembra_private

@@ -147,8 +147,7 @@ bool Dictionary::AddEntry(std::u16string_view line) {
     return true;
   }
   // The later line of a repeated key wins.
-  table_.Remove(ByteRunKey::Borrowed(key));
-  table_.Insert(std::make_unique<DictionaryEntry>(std::move(key), std::move(value)));
+  table_.Replace(std::make_unique<DictionaryEntry>(std::move(key), std::move(value)));
   return true;
 }
 

@@ -53,8 +53,9 @@ const EscapeTable& HatEscapeTableInForce() {
 void ResetHatEscapeTableChoiceForTesting() { gHatTableInForce = nullptr; }
 
 std::u16string DictionaryEntry::ConvertEscapeSequences(std::u16string_view text) {
-  if (text.find_first_of(u"\\^#") == std::u16string_view::npos) return std::u16string(text);
+  // The hat table is chosen at the first conversion, whether or not it has escapes.
   const EscapeTable& hats = HatEscapeTableInForce();
+  if (text.find_first_of(u"\\^#") == std::u16string_view::npos) return std::u16string(text);
   std::u16string out;
   out.reserve(text.size());
   std::size_t i = 0;

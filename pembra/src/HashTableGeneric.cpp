@@ -47,4 +47,21 @@ std::unique_ptr<HashItem> HashTableGeneric::Remove(const HashItem& probe) {
   return nullptr;
 }
 
+std::unique_ptr<HashItem> HashTableGeneric::Replace(std::unique_ptr<HashItem> item) {
+  std::unique_ptr<HashItem>& head = buckets_[item->Hash(kBucketCount)];
+  std::unique_ptr<HashItem> replaced;
+  for (std::unique_ptr<HashItem>* link = &head; *link; link = &(*link)->next) {
+    if (**link == *item) {
+      replaced = std::move(*link);
+      *link = std::move(replaced->next);
+      --count_;
+      break;
+    }
+  }
+  item->next = std::move(head);
+  head = std::move(item);
+  ++count_;
+  return replaced;
+}
+
 }  // namespace pembra_private

@@ -27,6 +27,9 @@ class HashTableGeneric {
   const HashItem* Find(const HashItem& probe) const;
   // Unlinks and returns the item Find would give; null when there is none.
   std::unique_ptr<HashItem> Remove(const HashItem& probe);
+  // Remove(*item), then Insert(item), in one walk of the chain: the item takes
+  // the place of an equal one. Returns the item it replaced, or null.
+  std::unique_ptr<HashItem> Replace(std::unique_ptr<HashItem> item);
   std::size_t NumItems() const { return count_; }
 
  private:

@@ -5,6 +5,7 @@
 #include "LocaleNameMapXMLParser.h"
 #include "Localizer.h"
 #include "TempBundle.h"
+#include "os/TextEncoding.h"
 #include "os/testing.h"
 #include "zelcore/Locale.h"
 #include "zelcore/testing.h"
@@ -67,11 +68,25 @@ TEST(Localizer, NoDictionaryOrAnInvalidOneGivesDefaults) {
   EXPECT_FALSE(localizer.LoadQuilletDictionary(zelcore::UTF8to16(bundle.Contents().string())));
   EXPECT_EQ(zelcore::UTF16to8(localizer.GetLocalizedString("$$$/A/B=Hello")), "Hello");
 
-  // A version-2 header whose tables are cut off: the file opens, the dictionary is invalid.
-  bundle.WriteFile(bundle.Contents() / "broken.dat", std::string("\0\0\0\x02\0\0", 6));
-  EXPECT_TRUE(localizer.LoadDictionary(zelcore::UTF8to16((bundle.Contents() / "broken.dat").string())));
+  // The file opens and holds the key, but a rejected line made it invalid: it is not consulted.
+  bundle.WriteFile(bundle.Contents() / "rejected.dat", "/A/B=From the dictionary\n$$/bad=line\n");
+  EXPECT_TRUE(localizer.LoadDictionary(zelcore::UTF8to16((bundle.Contents() / "rejected.dat").string())));
   EXPECT_EQ(zelcore::UTF16to8(localizer.GetLocalizedString("$$$/A/B=Hello")), "Hello");
   EXPECT_FALSE(localizer.LoadDictionary(u"/no/such/file.dat"));
+}
+
+TEST(Localizer, DictionaryThatCannotBeConvertedLeavesStartUpOnDefaults) {
+  // 0x8E is no character of ASCII: the second line cannot be converted.
+  os::SetApplicationTextEncoding("ANSI_X3.4-1968");
+  TempBundle bundle;
+  bundle.WriteBootstrap("");
+  WriteDictionary(bundle, "en_US", "/A/B=From the dictionary\n/C=caf\x8E\n");
+  {
+    HostRun run;
+    EXPECT_TRUE(run.Start());
+    EXPECT_EQ(Localized("$$$/A/B=Hello"), "Hello");
+  }
+  os::SetApplicationTextEncoding(os::kMacRomanEncoding);
 }
 
 namespace {

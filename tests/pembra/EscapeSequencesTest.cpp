@@ -73,6 +73,14 @@ TEST(pembraEscapeSequences, FullHatTableIsChosenOnceAtTheFirstConversion) {
   EXPECT_EQ(DictionaryEntry::ConvertEscapeSequences(u"caf^e"), u"caf\u00E9");
   pembra_private::ResetHatEscapeTableChoiceForTesting();
   EXPECT_EQ(DictionaryEntry::ConvertEscapeSequences(u"caf^e"), u"caf^e");
+
+  // A first conversion with nothing to convert makes the choice all the same.
+  pembra_private::ResetHatEscapeTableChoiceForTesting();
+  EXPECT_EQ(DictionaryEntry::ConvertEscapeSequences(u"plain"), u"plain");
+  pembra::EnableWvHatEscapes = true;
+  EXPECT_EQ(DictionaryEntry::ConvertEscapeSequences(u"caf^e"), u"caf^e");
+  pembra::EnableWvHatEscapes = false;
+  pembra_private::ResetHatEscapeTableChoiceForTesting();
 }
 
 TEST(pembraCharacterEntities, NamesAndCodePoints) {

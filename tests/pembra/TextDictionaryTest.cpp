@@ -139,6 +139,16 @@ TEST_F(pembraTextDictionary, LinesAndTheirEnds) {
   }
 }
 
+TEST_F(pembraTextDictionary, TextLineReplacesOneEqualEntryOfAnEarlierBinaryFile) {
+  Dictionary dictionary;
+  ReadInto(dictionary, fixtures::Version15({{"/k", u"first"}, {"/k", u"second"}, {"/j", u"other"}}));
+  ASSERT_EQ(dictionary.NumKeys(), 3);
+  ReadInto(dictionary, "/k=text\n");
+  EXPECT_EQ(TextOf(dictionary, "/k"), u"text");
+  EXPECT_EQ(TextOf(dictionary, "/j"), u"other");
+  EXPECT_EQ(dictionary.NumKeys(), 3);  // the first "/k" gave way; the second stays behind it
+}
+
 TEST_F(pembraTextDictionary, EmptyAndUnreadableStreams) {
   Dictionary empty;
   ReadInto(empty, "");
