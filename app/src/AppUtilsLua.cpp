@@ -45,9 +45,7 @@ int lua_getrunninglocale(lua_State* L) {
 int lua_getlocalizedstring(lua_State* L) {
   if (lua_gettop(L) < 1) return PushNilAndMessage(L, kExpectedOne);
   const char* literal = luaL_checkstring(L, 1);
-  const zelcore::config::Localizer fallback;
-  const zelcore::config::Localizer* localizer = zelcore::config::Localizer::Get();
-  const std::string text = zelcore::UTF16to8((localizer ? localizer : &fallback)->GetLocalizedString(literal));
+  const std::string text = zelcore::UTF16to8(zelcore::config::Localize(literal));
   lua_pushlstring(L, text.data(), text.size());
   return 1;
 }

@@ -15,18 +15,13 @@ namespace {
 const char16_t kDialogResource[] = u"SelectLocaleDlog";
 const char kDialogTitle[] = "$$$/veyra/SelectAppLocaleDlog/title=Change Language";
 
-zelcore::UTF16String Localized(const char* literal) {
-  const zelcore::config::Localizer* localizer = zelcore::config::Localizer::Get();
-  return localizer ? localizer->GetLocalizedString(literal) : zelcore::UTF8to16(literal);
-}
-
 }  // namespace
 
 bool App::DoChangeAppLocaleCmd() {
   using namespace zelui::ui;
   zelworkspace::Workspace* workspace = GetWorkspace();
   UI_ArchivedDialog dialog(kDialogResource, arx::app::GetAppResourceManager(),
-                           workspace ? workspace->GetDrawSupplier() : nullptr, Localized(kDialogTitle),
+                           workspace ? workspace->GetDrawSupplier() : nullptr, zelcore::config::Localize(kDialogTitle),
                            workspace ? workspace->GetMainTopLevelWindow() : nullptr);
 
   // The two buttons trade places.

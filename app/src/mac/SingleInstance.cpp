@@ -13,12 +13,7 @@ namespace {
 constexpr const char* kEarlierProductBundleId = "com.quorvin.Veyra.application";
 constexpr const char* kEarlierProductName = "Veyra";
 
-std::string Localized(const char* literal) {
-  const zelcore::config::Localizer* localizer = zelcore::config::Localizer::Get();
-  if (localizer != nullptr) return zelcore::UTF16to8(localizer->GetLocalizedString(literal));
-  const std::string text(literal);
-  return text.substr(text.find('=') + 1);
-}
+std::string Localized(const char* literal) { return zelcore::UTF16to8(zelcore::config::Localize(literal)); }
 
 // Replaces each "%@" of the format with the next argument, in order.
 std::string Format(const std::string& format, std::initializer_list<std::string> arguments) {

@@ -22,4 +22,9 @@ UTF16String Localizer::GetLocalizedString(const char* literal) const {
 Localizer* Localizer::Get() { return gLocalizer; }
 void Localizer::Set(Localizer* localizer) { gLocalizer = localizer; }
 
+UTF16String Localize(const char* literal) {
+  if (gLocalizer != nullptr) return gLocalizer->GetLocalizedString(literal);
+  return Localizer().GetLocalizedString(literal);
+}
+
 }  // namespace zelcore::config

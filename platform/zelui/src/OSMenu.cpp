@@ -43,10 +43,7 @@ zelcore::UTF16String Attribute(const zelcore::xml::AttributeMap& attributes, con
 
 zelcore::UTF16String Title(const zelcore::UTF16String& title) {
   if (title.rfind(u"$$$/", 0) != 0) return title;
-  if (const auto* localizer = zelcore::config::Localizer::Get())
-    return localizer->GetLocalizedString(zelcore::UTF16to8(title).c_str());
-  const auto equals = title.find(u'=');
-  return equals == zelcore::UTF16String::npos ? title : title.substr(equals + 1);
+  return zelcore::config::Localize(zelcore::UTF16to8(title).c_str());
 }
 
 class MenuHandler : public zelcore::xml::AbstractParseHandler {

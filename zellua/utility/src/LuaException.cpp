@@ -8,9 +8,7 @@ const char* const kUnknown = "$$$/zellua/utility/UnknownLuaException=Unknown Lua
 }
 
 LuaException::LuaException() {
-  const zelcore::Localizer* localizer = zelcore::Localizer::Get();
-  mMessage = localizer ? zelcore::UTF16to8(localizer->GetLocalizedString(kUnknown))
-                       : zelcore::UTF16to8(zelcore::Localizer().GetLocalizedString(kUnknown));
+  mMessage = zelcore::UTF16to8(zelcore::config::Localize(kUnknown));
 }
 
 }  // namespace zellua::utility

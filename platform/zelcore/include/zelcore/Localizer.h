@@ -17,6 +17,9 @@ class Localizer {
   static void Set(Localizer* localizer);
 };
 
+// The literal's text through the installed localiser; with none installed, the default text.
+UTF16String Localize(const char* literal);
+
 }  // namespace zelcore::config
 
 namespace zelcore {
