@@ -59,6 +59,12 @@ T.test("appending bytes", function()
   T.ok(isFolder(SCRATCH .. "a"), "a folder is left alone")
 end)
 
+T.test("appending to a pipe nobody reads returns at once and writes nothing", function()
+  T.eq(os.execute("mkfifo '" .. SCRATCH .. "pipe'"), 0, "pipe made")
+  T.eq(select("#", VyFileUtils.appendBytesToFile(SCRATCH .. "pipe", "x")), 0, "no result")
+  os.remove(SCRATCH .. "pipe")
+end)
+
 T.test("deleting a file", function()
   write(SCRATCH .. "doomed", "x")
   VyFileUtils.deleteFile(SCRATCH .. "doomed")

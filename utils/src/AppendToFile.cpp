@@ -1,6 +1,7 @@
 #include "AppendToFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,9 +9,16 @@
 namespace fennick {
 
 bool AppendBytesToExistingFile(const std::string& path, std::string_view bytes) {
-  // No O_CREAT: a missing file is left missing. A folder fails to open for writing.
-  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  // No O_CREAT: a missing file is left missing. A folder fails to open for writing. Only a
+  // regular file has a data fork to append to: the open does not wait (a pipe without a reader
+  // would block the main thread), and anything but a regular file is left alone.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return false;
+  struct stat info;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return false;
+  }
   std::size_t written = 0;
   bool ok = true;
   while (written < bytes.size()) {
