@@ -12,6 +12,7 @@ extern "C" {
 #include <lualib.h>
 }
 
+#include "LuaStateFixture.h"
 #include "zelcore/testing.h"
 #include "zellua/binding/Assert.h"
 #include "zellua/binding/LuaRef.h"
@@ -25,24 +26,11 @@ namespace b = zellua::binding;
 
 namespace {
 
-struct LuaState : ::testing::Test {
+struct LuaState : LuaStateFixture {
   void SetUp() override {
     L = luaL_newstate();
     luaL_openlibs(L);
   }
-  void TearDown() override {
-    if (L) {
-      b::MarkStateClosed(L);
-      lua_close(L);
-    }
-  }
-  std::string Run(const char* code) {
-    if (luaL_dostring(L, code) == 0) return "ok";
-    std::string error = lua_tostring(L, -1);
-    lua_pop(L, 1);
-    return error;
-  }
-  lua_State* L = nullptr;
 };
 
 int gDestroyed = 0;

@@ -10,6 +10,7 @@ extern "C" {
 #include <lualib.h>
 }
 
+#include "LuaStateFixture.h"
 #include "kqkernel/testing.h"
 #include "zellua/binding/LuaRef.h"
 #include "zellua/zellua.h"
@@ -25,7 +26,7 @@ void Hook(lua_State*, const char* name, size_t nameLength, const char* code) {
   gCaptured.push_back({std::string(name, nameLength), code});
 }
 
-struct DebugSupportFixture : ::testing::Test {
+struct DebugSupportFixture : LuaStateFixture {
   void SetUp() override {
     gCaptured.clear();
     kqkernel::testing::SetCaptureCodeHook(Hook);
@@ -36,16 +37,8 @@ struct DebugSupportFixture : ::testing::Test {
   }
   void TearDown() override {
     kqkernel::testing::SetCaptureCodeHook(nullptr);
-    zellua::binding::MarkStateClosed(L);
-    lua_close(L);
+    LuaStateFixture::TearDown();
   }
-  std::string Run(const char* code) {
-    if (luaL_dostring(L, code) == 0) return "ok";
-    std::string error = lua_tostring(L, -1);
-    lua_pop(L, 1);
-    return error;
-  }
-  lua_State* L = nullptr;
 };
 
 }  // namespace

@@ -12,15 +12,10 @@
 namespace {
 
 using fixtures::Entry;
+using fixtures::Raw;
 using fixtures::ReadInto;
 using fixtures::TextOf;
 using pembra_private::Dictionary;
-
-std::string Raw(std::initializer_list<unsigned> bytes) {
-  std::string out;
-  for (unsigned byte : bytes) out.push_back(static_cast<char>(byte));
-  return out;
-}
 
 const std::string kMagic = "Quillet Binary Format";
 

@@ -13,18 +13,13 @@
 namespace {
 
 using fixtures::Entry;
+using fixtures::Raw;
 using fixtures::ReadInto;
 using fixtures::TextOf;
 using fixtures::Version2;
 using fixtures::Version2Options;
 using pembra_private::Dictionary;
 using pembra_private::FastArray;
-
-std::string Raw(std::initializer_list<unsigned> bytes) {
-  std::string out;
-  for (unsigned byte : bytes) out.push_back(static_cast<char>(byte));
-  return out;
-}
 
 // Reads the body of a version-2 file (after its header text) into `store`.
 FastArray::ReadResult ReadBody(FastArray& store, const std::string& file) {

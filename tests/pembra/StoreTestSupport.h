@@ -1,6 +1,7 @@
 #pragma once
 // Reading fixture bytes into the library's dictionary and reading answers back.
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,13 @@
 #include "DictionaryStore.h"
 
 namespace fixtures {
+
+// Bytes written out one by one, for hand-made file images.
+inline std::string Raw(std::initializer_list<unsigned> bytes) {
+  std::string out;
+  for (unsigned byte : bytes) out.push_back(static_cast<char>(byte));
+  return out;
+}
 
 inline void ReadInto(pembra_private::Dictionary& dictionary, std::string_view bytes) {
   dictionary.ReadBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
