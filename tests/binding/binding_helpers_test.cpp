@@ -63,6 +63,65 @@ TEST_F(LuaState, TrampolineTurnsExceptionsIntoLuaErrors) {
   EXPECT_EQ(Run("assert(returns() == 7)"), "ok");
 }
 
+TEST_F(LuaState, RegisteredFunctionsAndMethodsRunThroughTheTrampoline) {
+  static const luaL_Reg kFunctions[] = {{"throws", Throws}, {"returns", Returns}, {nullptr, nullptr}};
+  static const luaL_Reg kMethods[] = {{"throws", Throws}, {nullptr, nullptr}};
+  b::ModuleSpec spec;
+  spec.metaTableName = "zellua.test.Thrower";
+  spec.methods[0] = kMethods;
+  spec.className = "thrower";
+  spec.functions = kFunctions;
+  b::OpenModule(L, spec);
+  lua_settop(L, 0);
+  lua_newuserdata(L, 1);
+  luaL_getmetatable(L, "zellua.test.Thrower");
+  lua_setmetatable(L, -2);
+  lua_setglobal(L, "object");
+  gDestroyed = 0;
+  EXPECT_EQ(Run(R"(
+    local ok, e = pcall(thrower.throws); assert(not ok and e == 'native failure', e)
+    ok, e = pcall(object.throws, object); assert(not ok and e == 'native failure', e)
+    assert(thrower.returns() == 7)
+    assert(package.loaded.thrower == thrower))"),
+            "ok");
+  EXPECT_EQ(gDestroyed, 2);
+}
+
+TEST_F(LuaState, ReferenceCallRunsDropsErrorsAndKeepsTheStack) {
+  ASSERT_EQ(Run("function add(a, b) seen = a + b; return a + b end; function fails() error('x') end"), "ok");
+  lua_pushinteger(L, 99);  // a caller's frame below the call
+  lua_getglobal(L, "add");
+  const b::LuaRef add(L, -1);
+  lua_getglobal(L, "fails");
+  const b::LuaRef fails(L, -1);
+  lua_pop(L, 2);
+  const auto pushTwoAndThree = [](lua_State* S) {
+    lua_pushinteger(S, 2);
+    lua_pushinteger(S, 3);
+    return 2;
+  };
+  EXPECT_TRUE(add.Call(pushTwoAndThree));
+  EXPECT_EQ(lua_gettop(L), 1) << "no results asked: the stack as it was";
+  {
+    b::StackGuard guard(L);
+    ASSERT_TRUE(add.Call(pushTwoAndThree, 1));
+    ASSERT_EQ(lua_gettop(L), 2) << "one result left for the caller";
+    EXPECT_EQ(lua_tointeger(L, -1), 5);
+  }
+  EXPECT_FALSE(fails.Call());
+  EXPECT_FALSE(fails.Call(pushTwoAndThree, 2));
+  EXPECT_EQ(lua_gettop(L), 1) << "a failed call leaves neither its error nor results";
+  EXPECT_FALSE(b::LuaRef().Call()) << "an empty reference calls nothing";
+  EXPECT_EQ(lua_tointeger(L, 1), 99);
+
+  b::MarkStateClosed(L);
+  lua_close(L);
+  L = nullptr;
+  bool pushed = false;
+  EXPECT_FALSE(add.Call([&](lua_State*) { pushed = true; return 0; }));
+  EXPECT_FALSE(pushed) << "nothing runs once the state is closed";
+}
+
 TEST_F(LuaState, ReferenceReleasedAfterTheStateClosedDoesNothing) {
   lua_pushliteral(L, "kept");
   b::LuaRef ref(L, -1);

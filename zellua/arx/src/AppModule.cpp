@@ -100,18 +100,18 @@ int ReserveCmdRange(lua_State* L) {
 // GetMainMenu joins these once the OS menu module exists.
 const luaL_Reg kMethods[] = {
     {"__tostring", ToString},
-    {"GetAppSettings", binding::Protected<GetAppSettings>},
-    {"SaveAppSettings", binding::Protected<SaveAppSettings>},
-    {"PostCommand", binding::Protected<PostCommand>},
-    {"EndEventLoop", binding::Protected<EndEventLoop>},
+    {"GetAppSettings", GetAppSettings},
+    {"SaveAppSettings", SaveAppSettings},
+    {"PostCommand", PostCommand},
+    {"EndEventLoop", EndEventLoop},
     {"IsSyntheticCmdID", IsSyntheticCmdID},
     {"ReserveCmd", ReserveCmd},
     {"ReserveCmdRange", ReserveCmdRange},
     {nullptr, nullptr}};
 
 const luaL_Reg kFunctions[] = {{"GetApp", GetApp},
-                               {"AddAppActivationCallback", binding::Protected<AddAppActivationCallback>},
-                               {"RemoveAppActivationCallback", binding::Protected<RemoveAppActivationCallback>},
+                               {"AddAppActivationCallback", AddAppActivationCallback},
+                               {"RemoveAppActivationCallback", RemoveAppActivationCallback},
                                {nullptr, nullptr}};
 
 int OpenAppModule(lua_State* L) {

@@ -46,9 +46,9 @@ int RemovePassword(lua_State* L) {
   return 1;
 }
 
-const luaL_Reg kFunctions[] = {{"GetPassword", binding::Protected<GetPassword>},
-                               {"SetPassword", binding::Protected<SetPassword>},
-                               {"RemovePassword", binding::Protected<RemovePassword>},
+const luaL_Reg kFunctions[] = {{"GetPassword", GetPassword},
+                               {"SetPassword", SetPassword},
+                               {"RemovePassword", RemovePassword},
                                {nullptr, nullptr}};
 
 }  // namespace

@@ -17,7 +17,7 @@ int ApplicationLanguage(lua_State* L) {
   return 1;
 }
 
-const luaL_Reg kFunctions[] = {{"ApplicationLanguage", binding::Protected<ApplicationLanguage>}, {nullptr, nullptr}};
+const luaL_Reg kFunctions[] = {{"ApplicationLanguage", ApplicationLanguage}, {nullptr, nullptr}};
 
 }  // namespace
 

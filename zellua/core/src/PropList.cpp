@@ -179,18 +179,18 @@ int GetPropertyNames(lua_State* L) {
 const luaL_Reg kMethods[] = {
     {"__gc", Gc},
     {"__tostring", ToString},
-    {"GetStringValue", binding::Protected<GetStringValue>},
-    {"SetStringValue", binding::Protected<SetStringValue>},
-    {"GetFloatValue", binding::Protected<GetFloatValue>},
-    {"SetFloatValue", binding::Protected<SetFloatValue>},
-    {"GetSubList", binding::Protected<GetSubList>},
-    {"NewSubList", binding::Protected<NewSubList>},
-    {"RemoveValue", binding::Protected<RemoveValue>},
-    {"Clear", binding::Protected<Clear>},
-    {"GetPropertyNames", binding::Protected<GetPropertyNames>},
+    {"GetStringValue", GetStringValue},
+    {"SetStringValue", SetStringValue},
+    {"GetFloatValue", GetFloatValue},
+    {"SetFloatValue", SetFloatValue},
+    {"GetSubList", GetSubList},
+    {"NewSubList", NewSubList},
+    {"RemoveValue", RemoveValue},
+    {"Clear", Clear},
+    {"GetPropertyNames", GetPropertyNames},
     {nullptr, nullptr}};
 
-const luaL_Reg kFunctions[] = {{"NewPropList", binding::Protected<NewPropList>}, {nullptr, nullptr}};
+const luaL_Reg kFunctions[] = {{"NewPropList", NewPropList}, {nullptr, nullptr}};
 
 }  // namespace
 

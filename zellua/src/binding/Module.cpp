@@ -1,19 +1,32 @@
 #include "zellua/binding/Module.h"
 
+#include "zellua/binding/Protected.h"
+
 namespace zellua::binding {
 
 const luaL_Reg kNoFunctions[] = {{nullptr, nullptr}};
+
+void RegisterFunctions(lua_State* L, const luaL_Reg* functions) {
+  for (const luaL_Reg* f = functions; f != nullptr && f->name != nullptr; ++f) {
+    PushProtectedFunction(L, f->func);
+    lua_setfield(L, -2, f->name);
+  }
+}
 
 int OpenModule(lua_State* L, const ModuleSpec& spec) {
   if (spec.metaTableName != nullptr) {
     luaL_newmetatable(L, spec.metaTableName);
     lua_pushvalue(L, -1);
     lua_setfield(L, -2, "__index");
-    for (const luaL_Reg* methods : spec.methods)
-      if (methods != nullptr) luaL_register(L, nullptr, methods);
+    for (const luaL_Reg* methods : spec.methods) RegisterFunctions(L, methods);
     lua_pop(L, 1);
   }
-  luaL_register(L, spec.className, spec.functions ? spec.functions : kNoFunctions);
+  // The global library table (reused when it exists), recorded in package.loaded as well.
+  if (spec.className != nullptr)
+    luaL_register(L, spec.className, kNoFunctions);
+  else
+    lua_newtable(L);
+  RegisterFunctions(L, spec.functions);
   if (spec.constants != nullptr) {
     for (const IntConstant* c = spec.constants; c->name != nullptr; ++c) {
       lua_pushinteger(L, c->value);

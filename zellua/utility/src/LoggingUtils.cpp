@@ -17,7 +17,7 @@ int doLogMessage(lua_State* L) {
   return 0;
 }
 
-const luaL_Reg kFunctions[] = {{"doLogMessage", binding::Protected<doLogMessage>}, {nullptr, nullptr}};
+const luaL_Reg kFunctions[] = {{"doLogMessage", doLogMessage}, {nullptr, nullptr}};
 
 }  // namespace
 

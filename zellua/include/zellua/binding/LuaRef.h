@@ -49,9 +49,33 @@ class LuaRef {
   // Whether it refers to a value of a state that is still open.
   bool IsValid() const;
   lua_State* State() const { return mState; }
+  // The registry reference (LUA_NOREF when empty).
+  int Id() const { return mRef; }
   // Pushes the value; pushes nothing and returns false when the reference is not valid.
   bool Push() const;
   void Release();
+
+  // Calls the referenced function on the state's main thread with the arguments pushArgs(L)
+  // pushes (it returns how many), through lua_pcall without a message handler. Returns whether
+  // the call ran: false when the state is closed or the reference empty (nothing is called), and
+  // false when the call failed, its error value dropped. Without results the stack is left as it
+  // was; with results, a call that ran leaves exactly that many values on top for the caller,
+  // who restores the top (a StackGuard taken before the call), and a failed one leaves none.
+  template <typename PushArgs>
+  bool Call(PushArgs&& pushArgs, int results = 0) const {
+    if (!IsValid()) return false;
+    lua_State* L = mState;
+    const int top = lua_gettop(L);
+    if (!lua_checkstack(L, 1)) return false;
+    lua_rawgeti(L, LUA_REGISTRYINDEX, mRef);
+    const int arguments = pushArgs(L);
+    const bool ran = lua_pcall(L, arguments, results, 0) == 0;
+    if (!ran || results == 0) lua_settop(L, top);
+    return ran;
+  }
+  bool Call() const {
+    return Call([](lua_State*) { return 0; });
+  }
 
  private:
   lua_State* mState = nullptr;

@@ -4,7 +4,9 @@
 //    __gc and __tostring), a parent's method table registered before the type's own;
 //  - the free functions and integer constants go into the module's global table (a dotted name
 //    makes nested tables);
-//  - the opener leaves that table on the stack and returns 1.
+//  - the opener leaves that table on the stack and returns 1;
+//  - every method and function runs through the exception trampoline (Protected.h): entries are
+//    plain functions, never wrapped by hand.
 extern "C" {
 #include <lauxlib.h>
 #include <lua.h>
@@ -30,6 +32,9 @@ struct ModuleSpec {
 };
 
 int OpenModule(lua_State* L, const ModuleSpec& spec);
+
+// Sets each function of the list, wrapped in the trampoline, into the table on top of the stack.
+void RegisterFunctions(lua_State* L, const luaL_Reg* functions);
 
 // The text "<typeName>(<address>)" on the stack, for __tostring.
 int PushTypeAndAddress(lua_State* L, const char* typeName, const void* address);
