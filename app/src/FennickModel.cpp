@@ -4,30 +4,41 @@ extern "C" {
 #include <lua.h>
 }
 
+#include "zellua/binding/LuaRef.h"
+
 namespace fennick {
 
 namespace {
 
-// Fetches the named global and calls it. The fetch is inside the protected call too: scripts that
-// refuse to read undeclared globals raise when the hook is missing.
-int FetchAndCall(lua_State* L) {
-  lua_getfield(L, LUA_GLOBALSINDEX, static_cast<const char*>(lua_touserdata(L, 1)));
-  lua_call(L, 0, 0);
-  return 0;
-}
+// The two hooks of the state they were made for. Each reads its global when it is called, inside
+// the protected call: scripts may define a hook late or replace it, and scripts that refuse to
+// read undeclared globals raise when it is missing. Any value is called, and an error (a missing
+// global included) is dropped with the stack left as high as before.
+struct Hooks {
+  zellua::binding::LuaRef idle;
+  zellua::binding::LuaRef shutdown;
+};
 
-// Calls the global with no arguments and no results; an error, a missing global included, is
-// dropped so that the stack is as high afterwards as before.
-void CallHook(lua_State* L, const char* name) {
-  if (L == nullptr) return;
-  const int top = lua_gettop(L);
-  lua_cpcall(L, FetchAndCall, const_cast<char*>(name));
-  lua_settop(L, top);
+Hooks sHooks;
+
+Hooks& HooksOf(lua_State* L) {
+  if (!sHooks.idle.IsValid() || sHooks.idle.State() != L)
+    sHooks = {zellua::binding::GlobalHookRef(L, "fennick_DoIdleLoop"),
+              zellua::binding::GlobalHookRef(L, "fennick_OnShutdown")};
+  return sHooks;
 }
 
 }  // namespace
 
-void FennickModel::DoIdle(lua_State* L) { CallHook(L, "fennick_DoIdleLoop"); }
-void FennickModel::Terminate(lua_State* L) { CallHook(L, "fennick_OnShutdown"); }
+void FennickModel::DoIdle(lua_State* L) {
+  if (L != nullptr) HooksOf(L).idle.Call();
+}
+
+// The state closes right after the shutdown hook: its references go back first.
+void FennickModel::Terminate(lua_State* L) {
+  if (L == nullptr) return;
+  HooksOf(L).shutdown.Call();
+  sHooks = {};
+}
 
 }  // namespace fennick

@@ -11,7 +11,6 @@ extern "C" {
 #include "zelcore/threads/Executor.h"
 #include "zelcore/threads/ThreadSafeQueue.h"
 #include "zellua/binding/LuaRef.h"
-#include "zellua/binding/StackGuard.h"
 
 namespace ulmliblua {
 
@@ -40,9 +39,9 @@ UlmRef m_UlmRef = 0;
 UserIdQueue sUserIds;
 zelcore::threads::ThreadSafeQueue<UlmCallbackItem> incomingUlmQueue;
 
-// Main thread only: the state outcomes go to, and the token that tells whether it is still open.
-lua_State* m_luaThreadState = nullptr;
-zellua::binding::StateToken sStateToken;
+// Main thread only: calls the global "onFetchAccessToken" of the main state with an outcome; does
+// nothing once that state is closed.
+zellua::binding::LuaRef sOutcomeHandler;
 
 // Read by the library's thread, replaced by the main thread: always through atomic operations.
 std::shared_ptr<zelcore::threads::Executor> sExecutor;
@@ -59,19 +58,6 @@ UlmRef CreateUlmRef() {
 void PostDispatch() {
   const std::shared_ptr<zelcore::threads::Executor> executor = std::atomic_load(&sExecutor);
   if (executor) executor->Post([] { UlmLibUtils::DispatchUlmCallback(); });
-}
-
-// Hands one outcome (a light userdata at index 1) to "onFetchAccessToken". Runs under lua_cpcall:
-// reading the global may raise too (a metatable on the globals that refuses unknown names), and
-// the dispatch runs from the event loop, where no Lua caller would catch the error.
-int DeliverOutcome(lua_State* L) {
-  const auto* item = static_cast<const UlmCallbackItem*>(lua_touserdata(L, 1));
-  lua_getfield(L, LUA_GLOBALSINDEX, "onFetchAccessToken");
-  if (!lua_isfunction(L, -1)) return 0;
-  lua_pushinteger(L, item->status);
-  lua_pushlstring(L, item->data.data(), item->data.size());
-  lua_call(L, 2, 0);
-  return 0;
 }
 
 }  // namespace
@@ -98,10 +84,13 @@ UserIdQueue& UlmLibUtils::UserIds() { return sUserIds; }
 
 void UlmLibUtils::InitLuaThreadState(lua_State* L) {
   // A new state drops what was queued for the earlier one; the same state keeps its outcomes.
-  const bool sameState = m_luaThreadState == L && sStateToken.IsOpen();
+  // The handler is read when an outcome arrives, inside the protected call: reading the global may
+  // raise too (a metatable on the globals that refuses unknown names), and the dispatch runs from
+  // the event loop, where no Lua caller would catch the error.
+  const bool sameState = sOutcomeHandler.IsValid() && sOutcomeHandler.State() == zellua::binding::MainState(L);
   if (!sameState) {
-    sStateToken = zellua::binding::StateToken(L);
-    m_luaThreadState = L;
+    sOutcomeHandler =
+        zellua::binding::GlobalHookRef(L, "onFetchAccessToken", zellua::binding::HookValues::kFunctionsOnly);
     while (incomingUlmQueue.TryPop()) {
     }
   }
@@ -169,13 +158,14 @@ UlmLibUtils::TokenStart UlmLibUtils::StartAccessToken(const char* userId) {
 }
 
 void UlmLibUtils::DispatchUlmCallback() {
+  // An answer that comes after the state was closed is dropped, and so is one whose handler is
+  // missing, not a function or fails; the stack is left as it was.
   while (const std::unique_ptr<UlmCallbackItem> item = incomingUlmQueue.TryPop()) {
-    // An answer that comes after the state was closed is dropped.
-    lua_State* L = m_luaThreadState;
-    if (L == nullptr || !sStateToken.IsOpen()) continue;
-    // A missing or failing handler drops the outcome; the error value goes with the stack.
-    const zellua::binding::StackGuard guard(L);
-    lua_cpcall(L, DeliverOutcome, item.get());
+    sOutcomeHandler.Call([&item](lua_State* L) {
+      lua_pushinteger(L, item->status);
+      lua_pushlstring(L, item->data.data(), item->data.size());
+      return 2;
+    });
   }
 }
 

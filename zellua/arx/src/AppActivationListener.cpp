@@ -10,7 +10,6 @@ extern "C" {
 #include "arx/app/App.h"
 #include "zellua/binding/Assert.h"
 #include "zellua/binding/Numbers.h"
-#include "zellua/binding/StackGuard.h"
 
 namespace zellua::arx {
 
@@ -35,18 +34,13 @@ const char* KnownEvent(const char* name, size_t length) {
 
 // Callbacks run on the state's main thread, even when a coroutine opened the module: a coroutine's
 // stack goes when the coroutine is collected.
-LuaAppActivationListener::LuaAppActivationListener(lua_State* L) : mLuaState(binding::MainState(L)), mStateToken(L) {
+LuaAppActivationListener::LuaAppActivationListener(lua_State* L) : mLuaState(binding::MainState(L)) {
   if (::arx::app::App* app = ::arx::app::App::GetApp()) app->GetAppActivationNotifier().AddListener(this);
 }
 
-LuaAppActivationListener::~LuaAppActivationListener() {
-  // The references go back to the registry while the state is open; after lua_close there is
-  // nothing to give back.
-  if (mStateToken.IsOpen())
-    for (const auto& entry : mCallbacks)
-      for (const Callback& callback : entry.second) luaL_unref(mLuaState, LUA_REGISTRYINDEX, callback.ref);
-  mCallbacks.clear();
-}
+// The references go back to the registry while the state is open; after lua_close there is
+// nothing to give back.
+LuaAppActivationListener::~LuaAppActivationListener() = default;
 
 LuaAppActivationListener* LuaAppActivationListener::Current() { return sAppActivationListener; }
 
@@ -75,10 +69,8 @@ int LuaAppActivationListener::addActivationCallback(lua_State* luaState) {
   int ref = 0;
   if (event != nullptr) {
     std::vector<Callback>& list = mCallbacks[event];
-    list.reserve(list.size() + 1);  // nothing can fail once the reference is taken
-    lua_pushvalue(luaState, 2);
-    ref = luaL_ref(luaState, LUA_REGISTRYINDEX);
-    list.push_back({ref, mNextSerial++});
+    list.push_back(std::make_shared<const binding::LuaRef>(luaState, 2));
+    ref = list.back()->Id();
   }
   lua_settop(luaState, 0);
   lua_pushinteger(luaState, ref);
@@ -95,21 +87,19 @@ void LuaAppActivationListener::removeActivationCallback(lua_State* luaState) {
   const auto entry = mCallbacks.find(event);
   if (entry == mCallbacks.end()) return;
   std::vector<Callback>& list = entry->second;
-  const auto it = std::find_if(list.begin(), list.end(), [&](const Callback& c) { return c.ref == ref; });
-  if (it == list.end()) return;
-  list.erase(it);
-  luaL_unref(luaState, LUA_REGISTRYINDEX, ref);
+  const auto it = std::find_if(list.begin(), list.end(), [&](const Callback& c) { return c->Id() == ref; });
+  if (it != list.end()) list.erase(it);  // the reference goes back once no delivery holds it
 }
 
-bool LuaAppActivationListener::IsRegistered(const std::string& event, unsigned long serial) const {
+bool LuaAppActivationListener::IsRegistered(const std::string& event, const binding::LuaRef* callback) const {
   const auto entry = mCallbacks.find(event);
   if (entry == mCallbacks.end()) return false;
   return std::any_of(entry->second.begin(), entry->second.end(),
-                     [&](const Callback& c) { return c.serial == serial; });
+                     [&](const Callback& c) { return c.get() == callback; });
 }
 
 void LuaAppActivationListener::ListenToMessage(const ::arx::app::AppActivationMessage& message) {
-  if (mRetired || !mStateToken.IsOpen()) return;
+  if (mRetired) return;
   const std::string event = sAppActivationEvents[message.GetActivateStatus() == 1 ? 1 : 0];
   const auto entry = mCallbacks.find(event);
   if (entry == mCallbacks.end()) return;
@@ -119,10 +109,7 @@ void LuaAppActivationListener::ListenToMessage(const ::arx::app::AppActivationMe
   ++mDelivering;
   for (const Callback& callback : callbacks) {
     if (mRetired) break;
-    if (!IsRegistered(event, callback.serial)) continue;
-    binding::StackGuard guard(mLuaState);
-    lua_rawgeti(mLuaState, LUA_REGISTRYINDEX, callback.ref);
-    lua_pcall(mLuaState, 0, 0, 0);  // a failed call's error value goes with the guard
+    if (IsRegistered(event, callback.get())) callback->Call();  // a failed call's error is dropped
   }
   if (--mDelivering == 0 && mRetired) delete this;
 }

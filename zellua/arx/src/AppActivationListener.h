@@ -2,6 +2,7 @@
 // The listener that calls the Lua functions scripts registered for the application's activation
 // and deactivation. One listener per opening of the application module; the newest is current.
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,20 +36,15 @@ class LuaAppActivationListener : public ::arx::messaging::Listener<const ::arx::
   static LuaAppActivationListener* Current();
 
  private:
-  // Each registration gets its own serial, so that a delivery can tell whether a registration it
-  // copied is still there even when the registry hands the same reference out again.
-  struct Callback {
-    int ref;
-    unsigned long serial;
-  };
+  // A delivery walks a copy of the list that shares the registrations: what the copy holds stays
+  // alive (and its registry reference taken) until the delivery ends, so a registration made
+  // meanwhile never looks like one that was removed.
+  using Callback = std::shared_ptr<const binding::LuaRef>;
 
-  bool IsRegistered(const std::string& event, unsigned long serial) const;
+  bool IsRegistered(const std::string& event, const binding::LuaRef* callback) const;
 
   lua_State* mLuaState;
-  // Says whether mLuaState is still open.
-  binding::StateToken mStateToken;
   std::map<std::string, std::vector<Callback>> mCallbacks;
-  unsigned long mNextSerial = 1;
   int mDelivering = 0;
   bool mRetired = false;
 };

@@ -28,6 +28,17 @@ std::shared_ptr<bool> FlagFor(lua_State* L) {
   return it->second;
 }
 
+// The body of a global hook: upvalue 1 is the global's name, upvalue 2 whether only functions
+// are called.
+int CallGlobalHook(lua_State* L) {
+  const int arguments = lua_gettop(L);
+  lua_getfield(L, LUA_GLOBALSINDEX, lua_tostring(L, lua_upvalueindex(1)));
+  if (lua_toboolean(L, lua_upvalueindex(2)) && !lua_isfunction(L, -1)) return 0;
+  lua_insert(L, 1);
+  lua_call(L, arguments, LUA_MULTRET);
+  return lua_gettop(L);
+}
+
 }  // namespace
 
 void MarkStateClosed(lua_State* L) {
@@ -52,8 +63,6 @@ lua_State* MainState(lua_State* L) {
   lua_pop(L, 1);
   return main != nullptr ? main : L;
 }
-
-StateToken::StateToken(lua_State* L) : mOpen(FlagFor(L)) {}
 
 LuaRef::LuaRef(lua_State* L, int index) : mState(MainState(L)), mOpen(FlagFor(L)) {
   lua_pushvalue(L, index);
@@ -90,6 +99,16 @@ void LuaRef::Release() {
   mState = nullptr;
   mRef = LUA_NOREF;
   mOpen.reset();
+}
+
+LuaRef GlobalHookRef(lua_State* L, const char* name, HookValues values) {
+  if (!lua_checkstack(L, 3)) return LuaRef();
+  lua_pushstring(L, name);
+  lua_pushboolean(L, values == HookValues::kFunctionsOnly);
+  lua_pushcclosure(L, CallGlobalHook, 2);
+  LuaRef hook(L, -1);
+  lua_pop(L, 1);
+  return hook;
 }
 
 }  // namespace zellua::binding

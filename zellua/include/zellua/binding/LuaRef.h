@@ -1,12 +1,13 @@
 #pragma once
 // A Lua value kept by native code: a registry reference together with a token that says whether
-// its state is still open. The host marks the state closed before lua_close; a reference released
-// or pushed after that does nothing.
+// its state is still open. The host marks the state closed before lua_close; a reference released,
+// pushed or called after that does nothing. Native code keeps Lua values only this way: no holder
+// takes registry references of its own.
 //
 // Coroutines share their state's registry but have stacks of their own, which go when the
-// coroutine is collected. So a reference or a token taken on a coroutine belongs to the state's
-// main thread, which lives as long as the state. The main thread is known once the binding library
-// has seen it (zellua::InitLua, which the host calls at start-up, or any reference taken on it).
+// coroutine is collected. So a reference taken on a coroutine belongs to the state's main thread,
+// which lives as long as the state. The main thread is known once the binding library has seen
+// it (zellua::InitLua, which the host calls at start-up, or any reference taken on it).
 #include <memory>
 
 extern "C" {
@@ -22,18 +23,6 @@ void MarkStateClosed(lua_State* L);
 // The main thread of L's state (L itself when L is the main thread, or when the main thread has
 // not been seen yet).
 lua_State* MainState(lua_State* L);
-
-// Says whether a state is still open, for holders that keep raw registry references of their own
-// (lists of callbacks): taken while the state is open, false once it is marked closed.
-class StateToken {
- public:
-  StateToken() = default;
-  explicit StateToken(lua_State* L);
-  bool IsOpen() const { return mOpen && *mOpen; }
-
- private:
-  std::shared_ptr<const bool> mOpen;
-};
 
 class LuaRef {
  public:
@@ -56,17 +45,18 @@ class LuaRef {
   void Release();
 
   // Calls the referenced function on the state's main thread with the arguments pushArgs(L)
-  // pushes (it returns how many), through lua_pcall without a message handler. Returns whether
-  // the call ran: false when the state is closed or the reference empty (nothing is called), and
-  // false when the call failed, its error value dropped. Without results the stack is left as it
-  // was; with results, a call that ran leaves exactly that many values on top for the caller,
-  // who restores the top (a StackGuard taken before the call), and a failed one leaves none.
+  // pushes (it returns how many, fewer than LUA_MINSTACK), through lua_pcall without a message
+  // handler. Returns whether the call ran: false when the state is closed or the reference empty
+  // (nothing is called), and false when the call failed, its error value dropped. Without
+  // results the stack is left as it was; with results, a call that ran leaves exactly that many
+  // values on top for the caller, who restores the top (a StackGuard taken before the call), and
+  // a failed one leaves none.
   template <typename PushArgs>
   bool Call(PushArgs&& pushArgs, int results = 0) const {
     if (!IsValid()) return false;
     lua_State* L = mState;
     const int top = lua_gettop(L);
-    if (!lua_checkstack(L, 1)) return false;
+    if (!lua_checkstack(L, LUA_MINSTACK)) return false;
     lua_rawgeti(L, LUA_REGISTRYINDEX, mRef);
     const int arguments = pushArgs(L);
     const bool ran = lua_pcall(L, arguments, results, 0) == 0;
@@ -82,5 +72,17 @@ class LuaRef {
   int mRef = LUA_NOREF;
   std::shared_ptr<const bool> mOpen;
 };
+
+// Which values of a global hook are called.
+enum class HookValues { kAny, kFunctionsOnly };
+
+// A hook that scripts define as a global and may define, replace or remove at any time. The
+// reference holds a native function that reads the global when it is called and calls its value
+// with the call's arguments, giving back its results; call it with LuaRef::Call. The read happens
+// inside the protected call, so a globals table whose metatable raises on unknown names only
+// makes the call fail. With kAny a value that is not a function is called all the same (it fails
+// unless its metatable makes it callable); with kFunctionsOnly anything but a function is
+// skipped: the call runs and gives no results. Empty when the stack has no room.
+LuaRef GlobalHookRef(lua_State* L, const char* name, HookValues values = HookValues::kAny);
 
 }  // namespace zellua::binding
