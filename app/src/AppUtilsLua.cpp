@@ -9,13 +9,15 @@ extern "C" {
 
 #include "App.h"
 #include "LanguageChange.h"
-#include "LuaFailure.h"
 #include "zelcore/Localizer.h"
-#include "zellua/binding/Protected.h"
+#include "zellua/binding/Module.h"
+#include "zellua/binding/Results.h"
 
 namespace fennick {
 
 namespace {
+
+using zellua::binding::PushNilAndMessage;
 
 constexpr const char* kExpectedOne = "not enough parameters, expected 1";
 
@@ -51,17 +53,17 @@ int lua_getlocalizedstring(lua_State* L) {
 }
 
 const luaL_Reg kAppUtilsFunctions[] = {
-    {"SetTrayIcon", zellua::binding::Protected<lua_settrayicon>},
-    {"ChangeLanguage", zellua::binding::Protected<lua_changelanguage>},
-    {"GetRunningLocale", zellua::binding::Protected<lua_getrunninglocale>},
-    {"GetLocalizedString", zellua::binding::Protected<lua_getlocalizedstring>},
+    {"SetTrayIcon", lua_settrayicon},
+    {"ChangeLanguage", lua_changelanguage},
+    {"GetRunningLocale", lua_getrunninglocale},
+    {"GetLocalizedString", lua_getlocalizedstring},
     {nullptr, nullptr},
 };
 
 }  // namespace
 
 void RegisterAppUtilsLua(lua_State* L) {
-  luaL_register(L, "VyAppUtils", kAppUtilsFunctions);
+  zellua::binding::OpenModule(L, "VyAppUtils", kAppUtilsFunctions);
   lua_pop(L, 1);
 }
 

@@ -9,13 +9,15 @@ extern "C" {
 }
 
 #include "Crypto.h"
-#include "LuaFailure.h"
 #include "zellua/binding/Numbers.h"
-#include "zellua/binding/Protected.h"
+#include "zellua/binding/Module.h"
+#include "zellua/binding/Results.h"
 
 namespace fennick {
 
 namespace {
+
+using zellua::binding::PushNilAndMessage;
 
 constexpr int kDefaultIterations = 1000;
 // Larger requests are refused rather than allocated.
@@ -26,43 +28,45 @@ constexpr const char* kNoRandomBytes = "unable to generate random bytes";
 
 const unsigned char* Bytes(const char* text) { return reinterpret_cast<const unsigned char*>(text); }
 
-// VySecurity.AESEncrypt(key, text) → IV ‖ cipher text. The first 32 bytes of the key are used.
-int lua_aesEncrypt(lua_State* L) {
+// Reads (key, bytes) as AESEncrypt and AESDecrypt read them and returns what use(key, bytes)
+// pushed. Too few arguments, a nil key, bytes that must hold an IV and do not hold more than one
+// block, and a key shorter than 32 bytes give nil and a message instead, in that order; a key or
+// bytes that are neither strings nor numbers raise the argument error.
+template <typename Use>
+int WithAesArguments(lua_State* L, bool bytesHoldIv, Use use) {
   if (lua_gettop(L) < 2) return PushNilAndMessage(L, "not enough parameters, expected 2");
   if (lua_isnil(L, 1)) return PushNilAndMessage(L, "key was nil");
   std::size_t keyLength = 0;
   const char* key = luaL_checklstring(L, 1, &keyLength);
-  std::size_t textLength = 0;
-  const char* text = luaL_checklstring(L, 2, &textLength);
+  std::size_t length = 0;
+  const char* bytes = luaL_checklstring(L, 2, &length);
+  if (bytesHoldIv && length <= crypto::kAesBlockBytes) return PushNilAndMessage(L, "cipher text not long enough");
   if (keyLength < crypto::kAesKeyBytes) return PushNilAndMessage(L, kShortKey);
+  return use(Bytes(key), std::string_view(bytes, length));
+}
 
-  unsigned char iv[crypto::kAesBlockBytes];
-  if (!crypto::RandomBytes(iv, sizeof iv)) return PushNilAndMessage(L, kNoRandomBytes);
-  const auto cipherText = crypto::Aes256CbcEncrypt(Bytes(key), iv, std::string_view(text, textLength));
-  if (!cipherText) return PushNilAndMessage(L, "encryption failed");
-  std::string result(reinterpret_cast<const char*>(iv), sizeof iv);
-  result += *cipherText;
-  lua_pushlstring(L, result.data(), result.size());
-  return 1;
+// VySecurity.AESEncrypt(key, text) → IV ‖ cipher text. The first 32 bytes of the key are used.
+int lua_aesEncrypt(lua_State* L) {
+  return WithAesArguments(L, false, [L](const unsigned char* key, std::string_view text) {
+    unsigned char iv[crypto::kAesBlockBytes];
+    if (!crypto::RandomBytes(iv, sizeof iv)) return PushNilAndMessage(L, kNoRandomBytes);
+    const auto cipherText = crypto::Aes256CbcEncrypt(key, iv, text);
+    if (!cipherText) return PushNilAndMessage(L, "encryption failed");
+    std::string result(reinterpret_cast<const char*>(iv), sizeof iv);
+    result += *cipherText;
+    lua_pushlstring(L, result.data(), result.size());
+    return 1;
+  });
 }
 
 // VySecurity.AESDecrypt(key, IV ‖ cipher text) → plain text.
 int lua_aesDecrypt(lua_State* L) {
-  if (lua_gettop(L) < 2) return PushNilAndMessage(L, "not enough parameters, expected 2");
-  if (lua_isnil(L, 1)) return PushNilAndMessage(L, "key was nil");
-  std::size_t keyLength = 0;
-  const char* key = luaL_checklstring(L, 1, &keyLength);
-  std::size_t dataLength = 0;
-  const char* data = luaL_checklstring(L, 2, &dataLength);
-  if (dataLength <= crypto::kAesBlockBytes) return PushNilAndMessage(L, "cipher text not long enough");
-  if (keyLength < crypto::kAesKeyBytes) return PushNilAndMessage(L, kShortKey);
-
-  const auto plainText = crypto::Aes256CbcDecrypt(
-      Bytes(key), Bytes(data),
-      std::string_view(data + crypto::kAesBlockBytes, dataLength - crypto::kAesBlockBytes));
-  if (!plainText) return PushNilAndMessage(L, "decryption failed");
-  lua_pushlstring(L, plainText->data(), plainText->size());
-  return 1;
+  return WithAesArguments(L, true, [L](const unsigned char* key, std::string_view data) {
+    const auto plainText = crypto::Aes256CbcDecrypt(key, Bytes(data.data()), data.substr(crypto::kAesBlockBytes));
+    if (!plainText) return PushNilAndMessage(L, "decryption failed");
+    lua_pushlstring(L, plainText->data(), plainText->size());
+    return 1;
+  });
 }
 
 // VySecurity.PBKDF2KeyGen(password, salt [, iterations]) → 32-byte key. A third argument that is
@@ -108,10 +112,10 @@ int lua_combineRawBytes(lua_State* L) {
 }
 
 const luaL_Reg kSecurityFunctions[] = {
-    {"AESEncrypt", zellua::binding::Protected<lua_aesEncrypt>},
-    {"AESDecrypt", zellua::binding::Protected<lua_aesDecrypt>},
-    {"PBKDF2KeyGen", zellua::binding::Protected<lua_pbkdf2KeyGen>},
-    {"RandomBytes", zellua::binding::Protected<lua_randomBytes>},
+    {"AESEncrypt", lua_aesEncrypt},
+    {"AESDecrypt", lua_aesDecrypt},
+    {"PBKDF2KeyGen", lua_pbkdf2KeyGen},
+    {"RandomBytes", lua_randomBytes},
     {"CombineBytes", lua_combineRawBytes},
     {nullptr, nullptr},
 };
@@ -119,7 +123,7 @@ const luaL_Reg kSecurityFunctions[] = {
 }  // namespace
 
 int luaopen_securitylua(lua_State* L) {
-  luaL_register(L, "VySecurity", kSecurityFunctions);
+  zellua::binding::OpenModule(L, "VySecurity", kSecurityFunctions);
   lua_pop(L, 1);
   return 0;
 }

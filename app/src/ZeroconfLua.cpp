@@ -8,14 +8,16 @@ extern "C" {
 #include <lua.h>
 }
 
-#include "LuaFailure.h"
 #include "ZeroconfPublisher.h"
 #include "zellua/binding/Numbers.h"
-#include "zellua/binding/Protected.h"
+#include "zellua/binding/Module.h"
+#include "zellua/binding/Results.h"
 
 namespace fennick {
 
 namespace {
+
+using zellua::binding::PushNilAndMessage;
 
 constexpr int kTypeArg = 1;
 constexpr int kPortArg = 2;
@@ -82,7 +84,7 @@ int lua_stop(lua_State* L) {
 }
 
 const luaL_Reg kZeroconfFunctions[] = {
-    {"start", zellua::binding::Protected<lua_start>},
+    {"start", lua_start},
     {"stop", lua_stop},
     {nullptr, nullptr},
 };
@@ -90,7 +92,7 @@ const luaL_Reg kZeroconfFunctions[] = {
 }  // namespace
 
 int luaopen_zeroconflua(lua_State* L) {
-  luaL_register(L, "zeroconf", kZeroconfFunctions);
+  zellua::binding::OpenModule(L, "zeroconf", kZeroconfFunctions);
   lua_pop(L, 1);
   return 0;
 }

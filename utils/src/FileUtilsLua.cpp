@@ -8,11 +8,11 @@ extern "C" {
 }
 
 #include "AppendToFile.h"
-#include "LuaFailure.h"
 #include "zelcore/FileUtils.h"
 #include "zelcore/Files.h"
 #include "zelui/FileUtils.h"
-#include "zellua/binding/Protected.h"
+#include "zellua/binding/Module.h"
+#include "zellua/binding/Results.h"
 
 namespace fennick {
 
@@ -22,27 +22,34 @@ constexpr const char* kExpectedOne = "not enough parameters, expected 1";
 constexpr const char* kEmptyPath = "empty path string";
 constexpr char16_t kFileNameReplacement = 45;  // "-"
 
+using zellua::binding::PushFalseAndMessage;
+using zellua::binding::PushNilAndMessage;
 using PushFailure = int (*)(lua_State*, const char*);
-
-// The path argument at index, checked as every path function checks it: false (with the failure
-// results pushed through fail) when it is missing or empty.
-bool GetPath(lua_State* L, int index, PushFailure fail, std::string_view& path, int& results) {
-  if (lua_gettop(L) < index) {
-    results = fail(L, kExpectedOne);
-    return false;
-  }
-  std::size_t length = 0;
-  const char* text = luaL_checklstring(L, index, &length);
-  if (length == 0) {
-    results = fail(L, kEmptyPath);
-    return false;
-  }
-  path = std::string_view(text, length);
-  return true;
-}
 
 std::filesystem::path PathOf(std::string_view path) { return std::filesystem::path(std::string(path)); }
 zelcore::File FileAt(std::string_view path) { return zelcore::File(PathOf(path)); }
+
+// Reads the path argument at index as every path function reads it and returns what use(path)
+// pushed; a missing argument or an empty path gives the failure results through fail instead, a
+// path that is neither a string nor a number the argument error.
+template <typename Use>
+int WithPath(lua_State* L, int index, PushFailure fail, Use use) {
+  if (lua_gettop(L) < index) return fail(L, kExpectedOne);
+  std::size_t length = 0;
+  const char* text = luaL_checklstring(L, index, &length);
+  if (length == 0) return fail(L, kEmptyPath);
+  return use(std::string_view(text, length));
+}
+
+// The functions that take the file at a path and give no results: nil and a message for a missing
+// or empty path. The path is the argument at index.
+template <typename Act>
+int WithFile(lua_State* L, int index, Act act) {
+  return WithPath(L, index, PushNilAndMessage, [&act](std::string_view path) {
+    act(FileAt(path));
+    return 0;
+  });
+}
 
 // VyFileUtils.getDocumentsPath() → the user's documents folder.
 int lua_getDocumentsPath(lua_State* L) {
@@ -54,36 +61,15 @@ int lua_getDocumentsPath(lua_State* L) {
 
 // VyFileUtils.createDirectory(path) → whether the folder exists afterwards.
 int lua_createDirectory(lua_State* L) {
-  std::string_view path;
-  int results = 0;
-  if (!GetPath(L, 1, PushFalseAndMessage, path, results)) return results;
-  lua_pushboolean(L, zelcore::FileUtils::EnsureDirectoryExists(zelcore::Dir(PathOf(path))));
-  return 1;
+  return WithPath(L, 1, PushFalseAndMessage, [L](std::string_view path) {
+    lua_pushboolean(L, zelcore::FileUtils::EnsureDirectoryExists(zelcore::Dir(PathOf(path))));
+    return 1;
+  });
 }
 
-int lua_deleteFile(lua_State* L) {
-  std::string_view path;
-  int results = 0;
-  if (!GetPath(L, 1, PushNilAndMessage, path, results)) return results;
-  zelcore::FileUtils::RemoveFile(FileAt(path));
-  return 0;
-}
-
-int lua_revealAndSelectFile(lua_State* L) {
-  std::string_view path;
-  int results = 0;
-  if (!GetPath(L, 1, PushNilAndMessage, path, results)) return results;
-  zelui::FileUtils::RevealAndSelectFile(FileAt(path));
-  return 0;
-}
-
-int lua_revealFile(lua_State* L) {
-  std::string_view path;
-  int results = 0;
-  if (!GetPath(L, 1, PushNilAndMessage, path, results)) return results;
-  zelui::FileUtils::RevealFile(FileAt(path));
-  return 0;
-}
+int lua_deleteFile(lua_State* L) { return WithFile(L, 1, zelcore::FileUtils::RemoveFile); }
+int lua_revealAndSelectFile(lua_State* L) { return WithFile(L, 1, zelui::FileUtils::RevealAndSelectFile); }
+int lua_revealFile(lua_State* L) { return WithFile(L, 1, zelui::FileUtils::RevealFile); }
 
 // VyFileUtils.replaceIllegalFileNameCharacters(name) → the name with "-" for every character that
 // may not stand in a file name. Reads the last argument.
@@ -102,34 +88,29 @@ int lua_ReplaceIllegalFileNameCharacters(lua_State* L) {
 // VyFileUtils.appendBytesToFile(path, bytes): appends to a file that exists; nothing otherwise.
 int lua_AppendBytesToFile(lua_State* L) {
   if (lua_gettop(L) < 2) return PushNilAndMessage(L, "not enough parameters, expected 2");
-  std::string_view path;
-  int results = 0;
-  if (!GetPath(L, 1, PushNilAndMessage, path, results)) return results;
-  std::size_t length = 0;
-  const char* bytes = luaL_checklstring(L, 2, &length);
-  AppendBytesToExistingFile(std::string(path), std::string_view(bytes, length));
-  return 0;
+  return WithPath(L, 1, PushNilAndMessage, [L](std::string_view path) {
+    std::size_t length = 0;
+    const char* bytes = luaL_checklstring(L, 2, &length);
+    AppendBytesToExistingFile(std::string(path), std::string_view(bytes, length));
+    return 0;
+  });
 }
 
 // VyFileUtils.createFile(path): an empty file; an existing one is left as it is. Reads the last
 // argument.
 int lua_createFile(lua_State* L) {
-  std::string_view path;
-  int results = 0;
-  if (!GetPath(L, lua_gettop(L) > 0 ? lua_gettop(L) : 1, PushNilAndMessage, path, results)) return results;
-  zelcore::FileUtils::CreateNewFile(FileAt(path));
-  return 0;
+  return WithFile(L, lua_gettop(L) > 0 ? lua_gettop(L) : 1, zelcore::FileUtils::CreateNewFile);
 }
 
 const luaL_Reg kFileUtilsFunctions[] = {
-    {"getDocumentsPath", zellua::binding::Protected<lua_getDocumentsPath>},
-    {"createDirectory", zellua::binding::Protected<lua_createDirectory>},
-    {"deleteFile", zellua::binding::Protected<lua_deleteFile>},
-    {"revealAndSelectFile", zellua::binding::Protected<lua_revealAndSelectFile>},
-    {"revealFile", zellua::binding::Protected<lua_revealFile>},
-    {"replaceIllegalFileNameCharacters", zellua::binding::Protected<lua_ReplaceIllegalFileNameCharacters>},
-    {"appendBytesToFile", zellua::binding::Protected<lua_AppendBytesToFile>},
-    {"createFile", zellua::binding::Protected<lua_createFile>},
+    {"getDocumentsPath", lua_getDocumentsPath},
+    {"createDirectory", lua_createDirectory},
+    {"deleteFile", lua_deleteFile},
+    {"revealAndSelectFile", lua_revealAndSelectFile},
+    {"revealFile", lua_revealFile},
+    {"replaceIllegalFileNameCharacters", lua_ReplaceIllegalFileNameCharacters},
+    {"appendBytesToFile", lua_AppendBytesToFile},
+    {"createFile", lua_createFile},
     {nullptr, nullptr},
 };
 
@@ -138,6 +119,5 @@ const luaL_Reg kFileUtilsFunctions[] = {
 }  // namespace fennick
 
 int luaopen_fileutilslua(lua_State* L) {
-  luaL_register(L, "VyFileUtils", fennick::kFileUtilsFunctions);
-  return 1;
+  return zellua::binding::OpenModule(L, "VyFileUtils", fennick::kFileUtilsFunctions);
 }

@@ -6,7 +6,7 @@ extern "C" {
 }
 
 #include "UlmLibUtils.h"
-#include "zellua/binding/Protected.h"
+#include "zellua/binding/Module.h"
 
 namespace ulmliblua {
 
@@ -27,7 +27,7 @@ int lua_ulmLibLogin(lua_State* L) {
 }
 
 const luaL_Reg kUlmLibFunctions[] = {
-    {"ulmLibLogin", zellua::binding::Protected<lua_ulmLibLogin>},
+    {"ulmLibLogin", lua_ulmLibLogin},
     {nullptr, nullptr},
 };
 
@@ -36,8 +36,7 @@ const luaL_Reg kUlmLibFunctions[] = {
 }  // namespace ulmliblua
 
 extern "C" __attribute__((visibility("default"))) int luaopen_ulmliblua(lua_State* L) {
-  luaL_register(L, "ulmliblua", ulmliblua::kUlmLibFunctions);
-  return 1;
+  return zellua::binding::OpenModule(L, "ulmliblua", ulmliblua::kUlmLibFunctions);
 }
 
 extern "C" __attribute__((visibility("default"))) void InitLua(lua_State* L) {

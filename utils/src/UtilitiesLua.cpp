@@ -11,7 +11,6 @@ extern "C" {
 }
 
 #include "LocalAddresses.h"
-#include "LuaFailure.h"
 #include "arx/app/App.h"
 #include "arx/uisupport/Alert.h"
 #include "os/Application.h"
@@ -19,11 +18,14 @@ extern "C" {
 #include "os/Reachability.h"
 #include "zelcore/Strings.h"
 #include "zellua/binding/Numbers.h"
-#include "zellua/binding/Protected.h"
+#include "zellua/binding/Module.h"
+#include "zellua/binding/Results.h"
 
 namespace fennick {
 
 namespace {
+
+using zellua::binding::PushNilAndMessage;
 
 constexpr std::size_t kMaxMachineNameBytes = 255;
 constexpr std::size_t kMaxBuildNumberBytes = 31;
@@ -117,13 +119,13 @@ int lua_messageBox(lua_State* L) {
 }
 
 const luaL_Reg kUtilitiesFunctions[] = {
-    {"getUUID", zellua::binding::Protected<lua_getUUID>},
-    {"getHostname", zellua::binding::Protected<lua_getHostname>},
-    {"getMachineName", zellua::binding::Protected<lua_getMachineName>},
-    {"getLocalAddresses", zellua::binding::Protected<lua_getLocalAddresses>},
-    {"getBuildNumber", zellua::binding::Protected<lua_getBuildNumber>},
-    {"isConnected", zellua::binding::Protected<lua_getIsConnected>},
-    {"messageBox", zellua::binding::Protected<lua_messageBox>},
+    {"getUUID", lua_getUUID},
+    {"getHostname", lua_getHostname},
+    {"getMachineName", lua_getMachineName},
+    {"getLocalAddresses", lua_getLocalAddresses},
+    {"getBuildNumber", lua_getBuildNumber},
+    {"isConnected", lua_getIsConnected},
+    {"messageBox", lua_messageBox},
     {nullptr, nullptr},
 };
 
@@ -132,6 +134,5 @@ const luaL_Reg kUtilitiesFunctions[] = {
 }  // namespace fennick
 
 int luaopen_utilitieslua(lua_State* L) {
-  luaL_register(L, "utilitieslua", fennick::kUtilitiesFunctions);
-  return 1;
+  return zellua::binding::OpenModule(L, "utilitieslua", fennick::kUtilitiesFunctions);
 }

@@ -36,6 +36,13 @@ int OpenModule(lua_State* L, const ModuleSpec& spec) {
   return 1;
 }
 
+int OpenModule(lua_State* L, const char* className, const luaL_Reg* functions) {
+  ModuleSpec spec;
+  spec.className = className;
+  spec.functions = functions;
+  return OpenModule(L, spec);
+}
+
 int PushTypeAndAddress(lua_State* L, const char* typeName, const void* address) {
   lua_pushfstring(L, "%s(%p)", typeName, address);
   return 1;

@@ -32,6 +32,8 @@ struct ModuleSpec {
 };
 
 int OpenModule(lua_State* L, const ModuleSpec& spec);
+// A module without instances: the global table className and its functions.
+int OpenModule(lua_State* L, const char* className, const luaL_Reg* functions);
 
 // Sets each function of the list, wrapped in the trampoline, into the table on top of the stack.
 void RegisterFunctions(lua_State* L, const luaL_Reg* functions);
