@@ -18,6 +18,7 @@ extern "C" {
 #include "kqkernel/testing.h"
 #include "zelcore/ConsoleCommand.h"
 #include "zelworkspace/ConsolePanel.h"
+#include "zellua/binding/Protected.h"
 
 namespace {
 
@@ -49,8 +50,14 @@ int console(lua_State* L) {
   return 2;
 }
 
-const luaL_Reg kTestFunctions[] = {
-    {"report", report}, {"endEventLoop", endEventLoop}, {"console", console}, {nullptr, nullptr}};
+// runsThroughTrampoline(f) → whether f is a native function wrapped in the exception trampoline.
+int runsThroughTrampoline(lua_State* L) {
+  lua_pushboolean(L, lua_tocfunction(L, 1) == zellua::binding::detail::ProtectedUpvalue);
+  return 1;
+}
+
+const luaL_Reg kTestFunctions[] = {{"report", report}, {"endEventLoop", endEventLoop}, {"console", console},
+                                   {"runsThroughTrampoline", runsThroughTrampoline}, {nullptr, nullptr}};
 const glimmet::testing::TestControls kHostControls(kTestFunctions);
 
 std::string ReadFile(const char* path) {
