@@ -172,9 +172,12 @@ TEST_F(LuaState, ReferenceReleasedAfterTheStateClosedDoesNothing) {
   EXPECT_FALSE(ref.IsValid());
   EXPECT_TRUE(moved.IsValid());
 
+  const b::StateToken token(L);
+  EXPECT_TRUE(token.IsOpen());
   b::MarkStateClosed(L);
   lua_close(L);
   L = nullptr;
+  EXPECT_FALSE(token.IsOpen());
   EXPECT_FALSE(moved.IsValid());
   EXPECT_FALSE(moved.Push());
   moved.Release();  // must not touch the closed state (AddressSanitizer would see it)
@@ -186,6 +189,7 @@ TEST_F(LuaState, ReferenceTakenInACoroutineBelongsToTheMainThread) {
   lua_State* co = lua_newthread(L);
   lua_pushliteral(co, "kept");
   b::LuaRef ref(co, -1);
+  const b::StateToken token(co);
   EXPECT_EQ(ref.State(), L);
   EXPECT_EQ(b::MainState(co), L);
   lua_settop(L, 0);
@@ -196,6 +200,7 @@ TEST_F(LuaState, ReferenceTakenInACoroutineBelongsToTheMainThread) {
   b::MarkStateClosed(L);
   lua_close(L);
   L = nullptr;
+  EXPECT_FALSE(token.IsOpen());
   EXPECT_FALSE(ref.IsValid()) << "closing the state closes what was taken in its coroutines";
   ref.Release();
 }

@@ -64,6 +64,8 @@ lua_State* MainState(lua_State* L) {
   return main != nullptr ? main : L;
 }
 
+StateToken::StateToken(lua_State* L) : mOpen(FlagFor(L)) {}
+
 LuaRef::LuaRef(lua_State* L, int index) : mState(MainState(L)), mOpen(FlagFor(L)) {
   lua_pushvalue(L, index);
   mRef = luaL_ref(L, LUA_REGISTRYINDEX);

@@ -24,6 +24,19 @@ void MarkStateClosed(lua_State* L);
 // not been seen yet).
 lua_State* MainState(lua_State* L);
 
+// Says whether a state is still open, for native objects that keep a state to push values on
+// later (never a raw registry reference): taken while the state is open, false once it is marked
+// closed.
+class StateToken {
+ public:
+  StateToken() = default;
+  explicit StateToken(lua_State* L);
+  bool IsOpen() const { return mOpen && *mOpen; }
+
+ private:
+  std::shared_ptr<const bool> mOpen;
+};
+
 class LuaRef {
  public:
   LuaRef() = default;
