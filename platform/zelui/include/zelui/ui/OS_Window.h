@@ -43,8 +43,8 @@ class UI_ViewContainerFactory;
 class UI_Dialog : public OS_Window {
  public:
   // Drawn through the supplier, titled, at the origin with the extent (screen coordinates), over
-  // the parent node (none: a free dialog), which the dialog keeps alive. The options in between
-  // are the platform window's and kept as given.
+  // the parent node (none: a free dialog), which the dialog keeps alive. The other options are the
+  // platform window's; only the flags are kept here.
   UI_Dialog(limner::SupplierInterface* supplier, const zelcore::UTF16String& title, PointF origin,
             const PointF& extent, bool resizable, UI_Node* parent, bool hasCloseBox, bool floating,
             bool movable, bool centerOverParent, int windowLevel, int flags,
