@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "zelcore/Strings.h"
+#include "zelui/ui/Geometry.h"
 
 namespace arx::app {
 class ResourceManager;
@@ -16,13 +17,6 @@ class DrawSupplier;
 namespace zelui::ui {
 
 class OS_Window;
-
-struct RectF {
-  float left = 0, top = 0, width = 0, height = 0;
-  bool operator==(const RectF& o) const {
-    return left == o.left && top == o.top && width == o.width && height == o.height;
-  }
-};
 
 // A named control of a dialog.
 class UI_Control {

@@ -87,7 +87,7 @@ class Workspace {
 
   DrawSupplier* GetDrawSupplier() const { return mDrawSupplier.get(); }
   // The window the workspace shows its tabs in; dialogs of the application open over it.
-  zelui::ui::OS_Window* GetMainTopLevelWindow() { return &mMainWindow; }
+  zelui::ui::OS_Window* GetMainTopLevelWindow() { return mMainWindow.get(); }
 
   virtual void OnTabPanelGainedFocus(TabPanel* panel) { (void)panel; }
 
@@ -110,7 +110,7 @@ class Workspace {
  private:
   WorkspaceFrame mMainFrame;
   std::unique_ptr<DrawSupplier> mDrawSupplier;
-  zelui::ui::OS_Window mMainWindow;
+  boost::intrusive_ptr<zelui::ui::OS_Window> mMainWindow{new zelui::ui::OS_Window()};
   std::vector<std::unique_ptr<TabCreator>> mCreators;
   std::map<zelcore::UTF16String, std::unique_ptr<TabPanel>> mShown;
 };
