@@ -1,0 +1,34 @@
+#include "zelui/NodeManager.h"
+
+#include "zelui/ControlView.h"
+#include "zelui/testing.h"
+
+namespace zelui::ui {
+
+namespace {
+
+std::uint32_t gRedrawDebugFlashDelay = 0;
+
+}  // namespace
+
+UI_NodeManager* UI_NodeManager::Get(bool) {
+  static UI_NodeManager manager;
+  return &manager;
+}
+
+zelcore::UTF16String GetFontName(int) { return u"Sans"; }
+
+float UI_ControlView::DefaultTextSize() { return 11.0f; }
+
+void SetRedrawDebugFlashDelay(std::uint32_t delay) { gRedrawDebugFlashDelay = delay; }
+
+}  // namespace zelui::ui
+
+namespace zelui::testing {
+
+std::uint32_t RedrawDebugFlashDelay() { return ui::gRedrawDebugFlashDelay; }
+
+LendableContext::LendableContext(int width, int height)
+    : mSurface(new limner::SurfaceInterface(width, height)), mContext(&mSupplier, mSurface.get()) {}
+
+}  // namespace zelui::testing
