@@ -1,5 +1,5 @@
 // Test controls for drawing: a fresh drawing context lent to a script for one call, the drawing
-// objects alive, the redraw-debug flash delay.
+// objects alive, the contexts with linked surface proxies, the redraw-debug flash delay.
 #include <cstdio>
 
 #include "TestControls.h"
@@ -28,6 +28,8 @@ bool LendContext(lua_State* L, int& surfaceNumber, size_t& firstLine, char (&mes
     const char* error = lua_tostring(L, -1);
     std::snprintf(message, kMessageCapacity, "%s", error ? error : "(error object is not a string)");
   }
+  // Twice, so that whatever the first collection finalised is freed while the scope lasts.
+  lua_gc(L, LUA_GCCOLLECT, 0);
   lua_gc(L, LUA_GCCOLLECT, 0);
   return ran;
 }
@@ -68,6 +70,12 @@ int liveDrawingObjects(lua_State* L) {
   return 1;
 }
 
+// How many drawing contexts have surface proxies linked to them.
+int linkedDrawingContexts(lua_State* L) {
+  lua_pushinteger(L, static_cast<lua_Integer>(zellua::limner::sLinkedObjects.size()));
+  return 1;
+}
+
 int redrawDebugFlashDelay(lua_State* L) {
   lua_pushnumber(L, zelui::testing::RedrawDebugFlashDelay());
   return 1;
@@ -75,6 +83,7 @@ int redrawDebugFlashDelay(lua_State* L) {
 
 const luaL_Reg kFunctions[] = {{"drawWith", drawWith},
                                {"liveDrawingObjects", liveDrawingObjects},
+                               {"linkedDrawingContexts", linkedDrawingContexts},
                                {"redrawDebugFlashDelay", redrawDebugFlashDelay},
                                {nullptr, nullptr}};
 const glimmet::testing::TestControls kControls(kFunctions);

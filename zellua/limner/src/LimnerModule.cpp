@@ -43,23 +43,11 @@ void KeepInEnvironment(lua_State* L, int index, int slot) {
   lua_pop(L, 1);
 }
 
-// Takes a surface proxy out of the list it is linked in, if any.
-void Unlink(LimnerProxy* surfaceProxy) {
-  for (auto it = sLinkedObjects.begin(); it != sLinkedObjects.end(); ++it) {
-    auto& list = it->second;
-    const auto found = std::find(list.begin(), list.end(), surfaceProxy);
-    if (found == list.end()) continue;
-    list.erase(found);
-    if (list.empty()) sLinkedObjects.erase(it);
-    return;
-  }
-}
-
 // Lets go of a context proxy (Release and __gc): the surface proxy it made goes dead, the surface
 // proxy it was made over forgets it, and an owned context is destroyed.
 void DropContext(LimnerProxy* proxy) {
   if (LimnerProxy* cached = proxy->cachedSurface) {
-    Unlink(cached);
+    UnlinkSurfaceProxy(cached);
     InvalidateProxy(cached);
     proxy->cachedSurface = nullptr;
   }
@@ -232,7 +220,16 @@ void InvalidateProxy(LimnerProxy* proxy) {
   proxy->surface = nullptr;
 }
 
-void UnlinkSurfaceProxy(LimnerProxy* surfaceProxy) { Unlink(surfaceProxy); }
+void UnlinkSurfaceProxy(LimnerProxy* surfaceProxy) {
+  for (auto it = sLinkedObjects.begin(); it != sLinkedObjects.end(); ++it) {
+    auto& list = it->second;
+    const auto found = std::find(list.begin(), list.end(), surfaceProxy);
+    if (found == list.end()) continue;
+    list.erase(found);
+    if (list.empty()) sLinkedObjects.erase(it);
+    return;
+  }
+}
 
 }  // namespace zellua::limner
 
