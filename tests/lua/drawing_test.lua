@@ -77,7 +77,6 @@ T.test("constants", function()
 end)
 
 T.test("a lent context gives one surface proxy, and both are dead once the call returns", function()
-  local keptContext, keptSurface
   draw(function(context, surface)
     T.eq(context:GetSurface(), surface, "GetSurface twice gives one proxy")
     keptContext, keptSurface = context, surface

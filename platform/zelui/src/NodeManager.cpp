@@ -28,7 +28,4 @@ namespace zelui::testing {
 
 std::uint32_t RedrawDebugFlashDelay() { return ui::gRedrawDebugFlashDelay; }
 
-LendableContext::LendableContext(int width, int height)
-    : mSurface(new limner::SurfaceInterface(width, height)), mContext(&mSupplier, mSurface.get()) {}
-
 }  // namespace zelui::testing

@@ -12,23 +12,16 @@ namespace {
 
 const char* const kZelLuaImageInterfaceClassName = "ImageInterface";
 
-void ReleaseBlock(ImageBlock* block) {
-  ::limner::ImageInterface* image = block->image;
-  block->image = nullptr;
-  if (image) image->Release();
-}
-
-int Gc(lua_State* L) {
-  ReleaseBlock(CheckImage(L, 1));
-  return 0;
-}
-
 int ToString(lua_State* L) {
   return binding::PushTypeAndAddress(L, kZelLuaImageInterfaceClassName, CheckImage(L, 1)->image);
 }
 
+// Release and __gc: drops the reference; a second time does nothing.
 int Release(lua_State* L) {
-  ReleaseBlock(CheckImage(L, 1));
+  ImageBlock* block = CheckImage(L, 1);
+  ::limner::ImageInterface* image = block->image;
+  block->image = nullptr;
+  if (image) image->Release();
   return 0;
 }
 
@@ -46,7 +39,7 @@ int GetHeight(lua_State* L) {
   return 1;
 }
 
-const luaL_Reg kMethods[] = {{"__gc", Gc},           {"__tostring", ToString}, {"GetWidth", GetWidth},
+const luaL_Reg kMethods[] = {{"__gc", Release},           {"__tostring", ToString}, {"GetWidth", GetWidth},
                              {"GetHeight", GetHeight}, {"Release", Release},     {nullptr, nullptr}};
 
 }  // namespace

@@ -27,12 +27,17 @@ namespace {
 constexpr int kCachedSurfaceSlot = 1;
 constexpr int kGivenSurfaceSlot = 2;
 
-// A new empty proxy with its metatable and an environment table of its own.
-LimnerProxy* PushProxy(lua_State* L, const char* metaTableName, lua_CFunction opener) {
-  LimnerProxy* proxy = PushEmptyBlock<LimnerProxy>(L, metaTableName, opener);
+// A new empty context proxy with an environment table of its own.
+LimnerProxy* PushContextProxy(lua_State* L) {
+  LimnerProxy* proxy = PushEmptyBlock<LimnerProxy>(L, kZelLuaLimnerMetaTableName, luaopen_zellua_limner_zelLimner);
   lua_createtable(L, 2, 0);
   lua_setfenv(L, -2);
   return proxy;
+}
+
+LimnerProxy* PushSurfaceProxy(lua_State* L) {
+  return PushEmptyBlock<LimnerProxy>(L, kZelLuaSurfaceInterfaceMetaTableName,
+                                     luaopen_zellua_limner_zelSurfaceInterface);
 }
 
 // Keeps the value on top of the stack in a slot of the environment of the userdata at index.
@@ -62,15 +67,11 @@ void DropContext(LimnerProxy* proxy) {
   if (owned) delete context;
 }
 
-int Gc(lua_State* L) {
-  DropContext(zellua_checkLimner(L, 1));
-  return 0;
-}
-
 int ToString(lua_State* L) {
   return binding::PushTypeAndAddress(L, kZelLuaLimnerClassName, zellua_checkLimner(L, 1)->object);
 }
 
+// Release and __gc.
 int Release(lua_State* L) {
   DropContext(zellua_checkLimner(L, 1));
   return 0;
@@ -83,8 +84,7 @@ int CreateOffscreenSurface(lua_State* L) {
   const bool opaque = lua_toboolean(L, 4) != 0;
   ::limner::Limner* context = LiveContext(proxy);
   if (!context || !context->GetSupplier()) return 0;
-  LimnerProxy* surfaceProxy =
-      PushProxy(L, kZelLuaSurfaceInterfaceMetaTableName, luaopen_zellua_limner_zelSurfaceInterface);
+  LimnerProxy* surfaceProxy = PushSurfaceProxy(L);
   // Owned and never linked: it lives until released or collected.
   surfaceProxy->surface = context->GetSupplier()->CreateOffscreenSurface(width, height, opaque).detach();
   surfaceProxy->owned = true;
@@ -100,8 +100,7 @@ int GetSurface(lua_State* L) {
     lua_rawgeti(L, -1, kCachedSurfaceSlot);
     return 1;
   }
-  LimnerProxy* surfaceProxy =
-      PushProxy(L, kZelLuaSurfaceInterfaceMetaTableName, luaopen_zellua_limner_zelSurfaceInterface);
+  LimnerProxy* surfaceProxy = PushSurfaceProxy(L);
   surfaceProxy->object = context;
   surfaceProxy->surface = context->GetSurface();
   KeepInEnvironment(L, 1, kCachedSurfaceSlot);
@@ -128,7 +127,7 @@ int NewLimner(lua_State* L) {
   if (!surfaceProxy->surface) ZELLUA_FAIL("Attempting to use an out-of-scope SurfaceInterface", 0);
   ::limner::SupplierInterface* supplier = surfaceProxy->surface->GetSupplier();
   if (!supplier) supplier = zelui::ui::UI_NodeManager::Get()->GetDefaultSupplier();
-  LimnerProxy* proxy = PushProxy(L, kZelLuaLimnerMetaTableName, luaopen_zellua_limner_zelLimner);
+  LimnerProxy* proxy = PushContextProxy(L);
   proxy->object = new ::limner::Limner(supplier, surfaceProxy->surface);
   proxy->owned = true;
   lua_pushvalue(L, 1);
@@ -152,7 +151,7 @@ int MeasureStringWidth(lua_State* L) {
   return 1;
 }
 
-const luaL_Reg kMethods[] = {{"__gc", Gc},
+const luaL_Reg kMethods[] = {{"__gc", Release},
                              {"__tostring", ToString},
                              {"CreateOffscreenSurface", CreateOffscreenSurface},
                              {"GetSurface", GetSurface},
@@ -186,7 +185,7 @@ LimnerProxy* zellua_checkLimner(lua_State* L, int index) {
 }
 
 LimnerProxy* newProxyFromLimner(lua_State* L, ::limner::Limner* context, LimnerProxy** out) {
-  LimnerProxy* proxy = PushProxy(L, kZelLuaLimnerMetaTableName, luaopen_zellua_limner_zelLimner);
+  LimnerProxy* proxy = PushContextProxy(L);
   proxy->object = context;
   if (out) *out = proxy;
   return proxy;

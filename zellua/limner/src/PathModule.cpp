@@ -29,15 +29,11 @@ int NewPath(lua_State* L) {
   return 1;
 }
 
-int Gc(lua_State* L) {
-  CheckPath(L, 1)->Release();
-  return 0;
-}
-
 int ToString(lua_State* L) {
   return binding::PushTypeAndAddress(L, "zelPathInterface", CheckPath(L, 1)->object);
 }
 
+// Release and __gc: deletes the handle; a second time does nothing.
 int Release(lua_State* L) {
   CheckPath(L, 1)->Release();
   return 0;
@@ -92,7 +88,7 @@ int AddArc(lua_State* L) {
   return 0;
 }
 
-const luaL_Reg kMethods[] = {{"__gc", Gc},         {"__tostring", ToString}, {"MoveTo", MoveTo},
+const luaL_Reg kMethods[] = {{"__gc", Release},         {"__tostring", ToString}, {"MoveTo", MoveTo},
                              {"LineTo", LineTo},   {"BezierTo", BezierTo},   {"AddRect", AddRect},
                              {"ClosePath", ClosePath}, {"AddArc", AddArc},   {"Release", Release},
                              {nullptr, nullptr}};

@@ -36,15 +36,11 @@ int NewPen(lua_State* L) {
   return 1;
 }
 
-int Gc(lua_State* L) {
-  CheckPen(L, 1)->Release();
-  return 0;
-}
-
 int ToString(lua_State* L) {
   return binding::PushTypeAndAddress(L, kZelLuaPenInterfaceClassName, CheckPen(L, 1)->object);
 }
 
+// Release and __gc: deletes the handle; a second time does nothing.
 int Release(lua_State* L) {
   CheckPen(L, 1)->Release();
   return 0;
@@ -119,7 +115,7 @@ int SetDashPattern(lua_State* L) {
   return 0;
 }
 
-const luaL_Reg kMethods[] = {{"__gc", Gc},
+const luaL_Reg kMethods[] = {{"__gc", Release},
                              {"__tostring", ToString},
                              {"Release", Release},
                              {"SetWidth", SetWidth},

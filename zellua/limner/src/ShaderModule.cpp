@@ -33,21 +33,17 @@ int NewShader(lua_State* L) {
   return 1;
 }
 
-int Gc(lua_State* L) {
-  CheckShader(L, 1)->Release();
-  return 0;
-}
-
 int ToString(lua_State* L) {
   return binding::PushTypeAndAddress(L, "ShaderInterface", CheckShader(L, 1)->object);
 }
 
+// Release and __gc: deletes the handle; a second time does nothing.
 int Release(lua_State* L) {
   CheckShader(L, 1)->Release();
   return 0;
 }
 
-const luaL_Reg kMethods[] = {{"__gc", Gc}, {"__tostring", ToString}, {"Release", Release}, {nullptr, nullptr}};
+const luaL_Reg kMethods[] = {{"__gc", Release}, {"__tostring", ToString}, {"Release", Release}, {nullptr, nullptr}};
 
 const luaL_Reg kFunctions[] = {
     {"newLinearShader", NewShader<false>}, {"newRadialShader", NewShader<true>}, {nullptr, nullptr}};

@@ -65,15 +65,11 @@ void DropSurface(LimnerProxy* proxy) {
   if (owned && surface) surface->Release();
 }
 
-int Gc(lua_State* L) {
-  DropSurface(zellua_checkSurface(L, 1));
-  return 0;
-}
-
 int ToString(lua_State* L) {
   return binding::PushTypeAndAddress(L, kZelLuaSurfaceInterfaceClassName, zellua_checkSurface(L, 1)->object);
 }
 
+// Release and __gc.
 int Release(lua_State* L) {
   DropSurface(zellua_checkSurface(L, 1));
   return 0;
@@ -326,7 +322,7 @@ int Flush(lua_State* L) {
   return 0;
 }
 
-const luaL_Reg kMethods[] = {{"__gc", Gc},
+const luaL_Reg kMethods[] = {{"__gc", Release},
                              {"__tostring", ToString},
                              {"PushStateStack", PushStateStack},
                              {"PopStateStack", PopStateStack},

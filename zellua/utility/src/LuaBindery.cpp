@@ -15,7 +15,6 @@ int LuaBindery::BindZELOperation(lua_State* L) {
   size_t length = 0;
   const char* name = luaL_checklstring(L, 2, &length);
   luaL_checktype(L, 3, LUA_TFUNCTION);
-  if (!mLuaState) mLuaState = binding::MainState(L);
   // Replacing the entry releases the function bound under the name before.
   mBoundFunctions[std::string(name, length)] = binding::LuaRef(L, 3);
   lua_pushvalue(L, 2);

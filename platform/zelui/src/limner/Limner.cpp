@@ -294,4 +294,7 @@ const std::vector<std::string>& DrawingLog() { return limner::DrawingLog(); }
 
 int LiveDrawingObjects(limner::DrawingKind kind) { return limner::LiveCounts()[static_cast<size_t>(kind)]; }
 
+LendableContext::LendableContext(int width, int height)
+    : mSurface(new limner::SurfaceInterface(width, height)), mContext(&mSupplier, mSurface.get()) {}
+
 }  // namespace zelui::testing
