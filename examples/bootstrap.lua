@@ -1,6 +1,7 @@
 -- The example start-up script. Each example is a script module beside this one; an example that
 -- waits for something asynchronous (a callback through the event loop) says so with
 -- examples.waitFor, and the event loop ends once every such wait is over.
+require "geometry"
 local examples = require "examples"
 
 print("Glimmet is running")
@@ -10,5 +11,6 @@ require "net_example"
 require "utils_example"
 require "tray_example"
 require "language_example"
+require "drawing_example"
 
 examples.finishWhenDone()

@@ -1,7 +1,9 @@
-// Runs one Lua test script as the boot script of the real host, in a temporary bundle.
+// Runs one Lua test script as the boot script of the real host, in a temporary bundle, with the
+// script modules it shares (testlib.lua, then any others) beside it.
 // The script reaches the test through the table "glimmet_test"; the process exits 0 only when the
 // script reported at least one passed case and no failed one.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -71,12 +73,13 @@ std::string ReadFile(const char* path) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::cerr << "usage: " << argv[0] << " <test script> <testlib.lua>\n";
+    std::cerr << "usage: " << argv[0] << " <test script> <testlib.lua> [<shared script>...]\n";
     return 2;
   }
   glimmet::testing::TempBundle bundle;
   bundle.WriteBootstrap(ReadFile(argv[1]));
-  bundle.WriteFile(bundle.ScriptsDir() / "testlib.lua", ReadFile(argv[2]));
+  for (int i = 2; i < argc; ++i)
+    bundle.WriteFile(bundle.ScriptsDir() / std::filesystem::path(argv[i]).filename(), ReadFile(argv[i]));
 
   kqkernel::testing::SetStateOpenedHook([](lua_State* L) {
     glimmet::testing::TestControls::Register(L);

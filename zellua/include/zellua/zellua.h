@@ -8,7 +8,7 @@ extern "C" {
 
 namespace zellua {
 
-// Registers the global "zellua" table; returns 1.
+// Registers the global "zellua" table with its field "numeric" (the matrix functions); returns 1.
 int InitLua(lua_State* L);
 // Appends the embedded-code searcher to package.loaders; returns the status of doing so.
 int InitEmbeddedCodeLoader(lua_State* L);
@@ -59,4 +59,11 @@ int luaopen_zellua_zelcore_zelTypes(lua_State* L);
 int luaopen_zellua_keychain(lua_State* L);
 int luaopen_zellua_proplist(lua_State* L);
 int luaopen_zellua_arx_app(lua_State* L);
+int luaopen_zellua_limner_zelLimner(lua_State* L);
+int luaopen_zellua_limner_zelSurfaceInterface(lua_State* L);
+int luaopen_zellua_limner_zelSupplier(lua_State* L);
+int luaopen_zellua_limner_zelImageInterface(lua_State* L);
+int luaopen_zellua_limner_zelPathInterface(lua_State* L);
+int luaopen_zellua_limner_PenInterface(lua_State* L);
+int luaopen_zellua_limner_ShaderInterface(lua_State* L);
 }

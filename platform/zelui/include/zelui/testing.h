@@ -1,11 +1,13 @@
 #pragma once
 // What only tests do with the UI framework stand-in: read the files revealed, answer modal dialogs
 // and read what they showed.
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "zelui/ArchivedDialog.h"
+#include "zelui/limner/Limner.h"
 #include "zelui/ui/NodeTesting.h"
 
 namespace zelui::testing {
@@ -44,5 +46,25 @@ struct DialogRecord {
 const std::vector<DialogRecord>& ModalDialogs();
 // Forgets the dialogs run and the answers not used.
 void ResetDialogs();
+
+// Drawing: every line recorded so far ("#2 PaintRect 0,0,10,20 color 1,0,0,1"), oldest first.
+const std::vector<std::string>& DrawingLog();
+// Drawing objects of the kind alive in the process.
+int LiveDrawingObjects(limner::DrawingKind kind);
+// The redraw-debug flash delay last set.
+std::uint32_t RedrawDebugFlashDelay();
+
+// A drawing context to lend to scripts: a supplier of its own and a fresh surface of the size.
+class LendableContext {
+ public:
+  explicit LendableContext(int width = 100, int height = 100);
+  limner::Limner& Context() { return mContext; }
+  limner::SurfaceInterface& Surface() { return *mSurface; }
+
+ private:
+  limner::SupplierInterface mSupplier;
+  limner::SurfaceP mSurface;
+  limner::Limner mContext;
+};
 
 }  // namespace zelui::testing

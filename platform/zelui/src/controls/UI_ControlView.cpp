@@ -4,6 +4,8 @@ namespace zelui::controls {
 
 UI_ControlView::~UI_ControlView() = default;
 
+float UI_ControlView::DefaultTextSize() { return 11.0f; }
+
 void UI_ControlView::NotifyWhenChanged(ChangedFunction function) {
   if (function) mChangedFunctions.push_back(std::move(function));
 }

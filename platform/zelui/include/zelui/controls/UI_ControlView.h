@@ -32,6 +32,9 @@ class UI_ControlView : public ui::UI_SubView {
 
   UI_ControlView() = default;
 
+  // The text size of controls that set none.
+  static float DefaultTextSize();
+
   // The function is called on every change of the value, for as long as the control lives.
   void NotifyWhenChanged(ChangedFunction function);
   // Tells every function, in the order they asked, that the value changed.

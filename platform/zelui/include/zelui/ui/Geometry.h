@@ -1,30 +1,17 @@
 #pragma once
-// Geometry of the UI framework's nodes: float points, sizes and rectangles
-// {left, top, width, height}, and integer rectangles.
+// Geometry of the UI framework's nodes: the core framework's float points and rectangles
+// {left, top, width, height} and integer rectangles, and float sizes.
+#include "zelcore/Geometry.h"
+
 namespace zelui::ui {
 
-struct PointF {
-  float x = 0, y = 0;
-  bool operator==(const PointF& o) const { return x == o.x && y == o.y; }
-};
+using PointF = zelcore::PointF32;
+using RectF = zelcore::RectF32;
+using Rect32 = zelcore::Rect32;
 
 struct SizeF {
   float width = 0, height = 0;
   bool operator==(const SizeF& o) const { return width == o.width && height == o.height; }
-};
-
-struct RectF {
-  float left = 0, top = 0, width = 0, height = 0;
-  bool operator==(const RectF& o) const {
-    return left == o.left && top == o.top && width == o.width && height == o.height;
-  }
-};
-
-struct Rect32 {
-  int left = 0, top = 0, width = 0, height = 0;
-  bool operator==(const Rect32& o) const {
-    return left == o.left && top == o.top && width == o.width && height == o.height;
-  }
 };
 
 }  // namespace zelui::ui

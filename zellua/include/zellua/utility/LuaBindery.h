@@ -1,0 +1,41 @@
+#pragma once
+// Lua functions filed by operation name, one a name, for native objects whose hooks call what a
+// script bound (a derived class calls pushBoundFxn, then the function; with none bound its native
+// default applies).
+#include <map>
+#include <string>
+
+extern "C" {
+#include <lua.h>
+}
+
+#include "zellua/binding/LuaRef.h"
+
+namespace zellua::utility {
+
+class LuaBindery {
+ public:
+  explicit LuaBindery(lua_State* L = nullptr) : mLuaState(L) {}
+  // Releases every function (nothing once the state is closed).
+  virtual ~LuaBindery() = default;
+  LuaBindery(const LuaBindery&) = delete;
+  LuaBindery& operator=(const LuaBindery&) = delete;
+
+  // Pushes the function bound under exactly that name on the bindery's state and returns true;
+  // pushes nothing and returns false when none is bound (or the state is closed).
+  bool pushBoundFxn(const std::string& name) const;
+
+  // The body of the Lua method BindZelOperation(self, name, function) of every derived object
+  // (which checks self first): files the function (argument 3) under the name (argument 2),
+  // releasing a function bound under it before, and returns 1, the name. A non-string name or a
+  // non-function raises the argument error before anything changes.
+  int BindZELOperation(lua_State* L);
+
+ protected:
+  lua_State* mLuaState;
+
+ private:
+  std::map<std::string, binding::LuaRef> mBoundFunctions;
+};
+
+}  // namespace zellua::utility
