@@ -22,7 +22,7 @@ extern "C" {
 #include "zelcore/ConsoleCommand.h"
 #include "zelcore/Locale.h"
 #include "zelcore/xml/DocParserFactory.h"
-#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zelxml/LibXML2ParserFactory.h"
 #include "zellua/ExecLuaConsoleCmd.h"
 #include "zellua/binding/LuaRef.h"
 #include "zelwebview/GlobalWebView.h"

@@ -5,7 +5,7 @@
 #include "TempBundle.h"
 #include "arx/app/App.h"
 #include "zelcore/xml/DocParserFactory.h"
-#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zelxml/LibXML2ParserFactory.h"
 #include "zelworkspace/MenuHelper.h"
 #include "zelworkspace/Workspace.h"
 #include "zelworkspace/testing.h"

@@ -5,7 +5,7 @@
 
 #include "PreferencesFile.h"
 #include "zelcore/xml/DocParserFactory.h"
-#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zelxml/LibXML2ParserFactory.h"
 
 namespace glimmet::testing {
 

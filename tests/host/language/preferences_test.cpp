@@ -6,7 +6,7 @@
 #include "LanguageTestSupport.h"
 #include "PreferencesFile.h"
 #include "zelcore/xml/DocParserFactory.h"
-#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zelxml/LibXML2ParserFactory.h"
 
 using namespace glimmet::testing;
 

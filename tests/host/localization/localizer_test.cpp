@@ -10,7 +10,7 @@
 #include "zelcore/Locale.h"
 #include "zelcore/testing.h"
 #include "zelcore/xml/DocParserFactory.h"
-#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zelxml/LibXML2ParserFactory.h"
 
 using namespace glimmet::testing;
 

@@ -9,7 +9,7 @@
 #include "RecordingHandler.h"
 #include "TempFile.h"
 #include "zelcore/xml/DocParserFactory.h"
-#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zelxml/LibXML2ParserFactory.h"
 
 namespace {
 
