@@ -18,7 +18,6 @@ namespace {
 
 struct LanguageDialogFixture : ::testing::Test {
   void SetUp() override {
-    zelui::testing::ResetDialogs();
     bundle.WriteBootstrap("");
     WriteLanguageMap(bundle, {"de_DE", "en_US", "fr_FR"});
     InstallDictionaries(bundle, {"de_DE", "en_US"});
@@ -26,11 +25,6 @@ struct LanguageDialogFixture : ::testing::Test {
                                bundle.Resources() / "SelectLocaleDlog.xml");
     os::testing::SetPreferredLanguages({"en"});
   }
-  void TearDown() override {
-    zelui::testing::ResetDialogs();
-    arx::testing::ClearResources();
-  }
-
   static DialogAnswer Choose(const char16_t* language) { return DialogAnswer{true, {{u"LocalePopup", language}}}; }
 
   TempBundle bundle;

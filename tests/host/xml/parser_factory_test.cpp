@@ -24,7 +24,6 @@ class xmlParserFactory : public ::testing::Test {
   void SetUp() override {
     zelcore::xml::SetParserFactory(std::make_unique<zelcore::xml::LibXML2ParserFactory>());
   }
-  void TearDown() override { zelcore::xml::SetParserFactory(nullptr); }
 };
 
 TEST(xmlNoParserFactory, IsNullAndLeavesTheHandlerWithTheCaller) {
