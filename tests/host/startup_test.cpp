@@ -18,6 +18,7 @@ extern "C" {
 #include "zelcore/xml/DocParserFactory.h"
 #include "zelcore/testing.h"
 #include "zellua/ScriptDirs.h"
+#include "zellua/binding/LuaRef.h"
 #include "zelwebview/GlobalWebView.h"
 
 using namespace glimmet::testing;
@@ -240,4 +241,41 @@ TEST(HostStartup, OpensTheNativeModulesInTheirFixedOrder) {
   EXPECT_EQ(seen, expected);
   EXPECT_EQ(websocketslua::testing::LastInitialisedState(), run.L());
   EXPECT_EQ(lua_gettop(run.L()), 0);
+}
+
+namespace {
+
+// Whether the state was open, as a token taken during the run saw it, each time a finaliser ran.
+zellua::binding::StateToken& RunToken() {
+  static zellua::binding::StateToken token;
+  return token;
+}
+std::vector<bool>& OpenInFinalisers() {
+  static std::vector<bool> seen;
+  return seen;
+}
+
+}  // namespace
+
+// Finalisers run inside lua_close. References held by native code and released there must find
+// the state already marked closed, or they would go back into a registry that is being freed.
+TEST(HostShutdown, TheStateIsMarkedClosedBeforeItIsClosed) {
+  OpenInFinalisers().clear();
+  kqkernel::testing::SetStateOpenedHook([](lua_State* L) {
+    lua_pushcfunction(L, [](lua_State*) -> int {
+      OpenInFinalisers().push_back(RunToken().IsOpen());
+      return 0;
+    });
+    lua_setfield(L, LUA_GLOBALSINDEX, "reportStateOpen");
+  });
+  TempBundle bundle;
+  bundle.WriteBootstrap("kept = newproxy(true)\ngetmetatable(kept).__gc = reportStateOpen\n");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  RunToken() = zellua::binding::StateToken(run.L());
+  ASSERT_TRUE(RunToken().IsOpen());
+  run.Stop();
+  EXPECT_EQ(OpenInFinalisers(), std::vector<bool>{false});
+  EXPECT_FALSE(RunToken().IsOpen());
+  RunToken() = zellua::binding::StateToken();
 }
