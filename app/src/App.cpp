@@ -60,7 +60,6 @@ void App::PreInitialize() {
   // Every XML parse of the process goes through libxml2 from here on.
   zelcore::xml::SetParserFactory(std::unique_ptr<zelcore::xml::DocParserFactory>(InitParserFactory()));
   MigratePreferences();
-  LoadPreferences();
   LocaleNameMapXMLParser(zelcore::File(zelcore::Dir::ResourcesDir(), sLangMapFileName).FullPath(), &mLanguageMap);
   ChooseUILanguage();
 }

@@ -1,5 +1,5 @@
 // The running language chosen at start-up from the installed dictionaries, the locale files an
-// installer left, the system's preferred languages and the stored choice.
+// installer left and the system's preferred languages; the preferences start empty every time.
 #include <gtest/gtest.h>
 
 #include "HostRun.h"
@@ -22,9 +22,7 @@ struct Row {
   Codes installed;   // codes with a dictionary
   Codes localeFiles; // "<code>.dat" files in the installer's locale folder
   Codes preferred;   // the system's preferred languages
-  Prefs stored;      // "AppPrefs.xml" before the start
-  std::string running;
-  std::string currentAfter;  // the stored "current_locale" after the start
+  std::string running;  // the running language, which the start stores as the default and the choice
   // The common files folder, inside the temporary folder; the locale folder is under it.
   const char* commonFiles = "Common Files";
 };
@@ -35,33 +33,22 @@ const Codes kBoth = {"de_DE", "en_US"};
 
 TEST(LanguageChoice, Table) {
   const Row rows[] = {
-      {"first run: the first preferred language with a dictionary", kBoth, kBoth, {}, {"fr", "de"}, {}, "de_DE", "de_DE"},
-      {"preferred languages beyond the second are not consulted", kBoth, kBoth, {}, {"fr", "it", "de"}, {}, "en_US", "en_US"},
-      {"a mapped locale without dictionary is not chosen", {"de_DE", "en_US", "fr_FR"}, kBoth, {}, {"fr", "de"}, {},
-       "de_DE", "de_DE"},
-      {"a locale file makes its locale the default", kBoth, kBoth, {"en_US"}, {"de"}, {}, "en_US", "en_US"},
+      {"first run: the first preferred language with a dictionary", kBoth, kBoth, {}, {"fr", "de"}, "de_DE"},
+      {"preferred languages beyond the second are not consulted", kBoth, kBoth, {}, {"fr", "it", "de"}, "en_US"},
+      {"a mapped locale without dictionary is not chosen", {"de_DE", "en_US", "fr_FR"}, kBoth, {}, {"fr", "de"},
+       "de_DE"},
+      {"a locale file makes its locale the default", kBoth, kBoth, {"en_US"}, {"de"}, "en_US"},
       {"a locale file of a locale without dictionary is ignored", {"de_DE", "en_US", "fr_FR"}, kBoth, {"fr_FR"}, {"fr"},
-       {}, "en_US", "en_US"},
-      {"several locale files: the first installed locale", kBoth, kBoth, {"en_US", "de_DE"}, {}, {}, "de_DE", "de_DE"},
-      {"the locale folder counts from /Library/Application Support on", kBoth, kBoth, {"en_US"}, {"de"}, {}, "de_DE",
-       "de_DE", "Library/Application Support/Common Files"},
-      {"a language code matches the locales it begins", {"en_GB", "en_US"}, {"en_GB", "en_US"}, {}, {"en"}, {}, "en_GB",
-       "en_GB"},
-      {"a language with region written with a hyphen", kBoth, kBoth, {}, {"de-DE"}, {}, "de_DE", "de_DE"},
-      {"an empty preferred language matches nothing", kBoth, kBoth, {}, {"", "de"}, {}, "de_DE", "de_DE"},
-      {"nothing matches: en_US", kBoth, kBoth, {}, {"ja"}, {}, "en_US", "en_US"},
-      {"nothing matches and en_US is not installed: still en_US", {"de_DE"}, {"de_DE"}, {}, {}, {}, "en_US", "en_US"},
-      {"no language map: en_US", {}, kBoth, {}, {"de"}, {}, "en_US", "en_US"},
-      {"the stored choice wins", kBoth, kBoth, {"en_US"}, {"en"}, {{"current_locale", "de_DE"}}, "de_DE", "de_DE"},
-      {"a stored default without a choice", kBoth, kBoth, {}, {"en"}, {{"default_locale", "de_DE"}}, "de_DE", "de_DE"},
-      {"an empty stored choice falls to the stored default", kBoth, kBoth, {}, {"en"},
-       {{"current_locale", ""}, {"default_locale", "de_DE"}}, "de_DE", "de_DE"},
-      {"a stored choice whose dictionary is gone is chosen afresh", {"de_DE", "en_US", "fr_FR"}, kBoth, {}, {"de"},
-       {{"current_locale", "fr_FR"}}, "de_DE", "de_DE"},
-      {"a stored choice that names no locale is not run", kBoth, kBoth, {}, {}, {{"current_locale", "../../etc"}},
-       "en_US", "en_US"},
-      {"a stale stored default gives way to the default", {"de_DE", "en_US", "fr_FR"}, kBoth, {}, {"de"},
-       {{"default_locale", "fr_FR"}}, "de_DE", "de_DE"},
+       "en_US"},
+      {"several locale files: the first installed locale", kBoth, kBoth, {"en_US", "de_DE"}, {}, "de_DE"},
+      {"the locale folder counts from /Library/Application Support on", kBoth, kBoth, {"en_US"}, {"de"}, "de_DE",
+       "Library/Application Support/Common Files"},
+      {"a language code matches the locales it begins", {"en_GB", "en_US"}, {"en_GB", "en_US"}, {}, {"en"}, "en_GB"},
+      {"a language with region written with a hyphen", kBoth, kBoth, {}, {"de-DE"}, "de_DE"},
+      {"an empty preferred language matches nothing", kBoth, kBoth, {}, {"", "de"}, "de_DE"},
+      {"nothing matches: en_US", kBoth, kBoth, {}, {"ja"}, "en_US"},
+      {"nothing matches and en_US is not installed: still en_US", {"de_DE"}, {"de_DE"}, {}, {}, "en_US"},
+      {"no language map: en_US", {}, kBoth, {}, {"de"}, "en_US"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -74,16 +61,15 @@ TEST(LanguageChoice, Table) {
     for (const std::string& code : row.localeFiles)
       bundle.WriteFile(common / "Quorvin" / "Glimmet" / "1.0" / (code + ".dat"), "");
     os::testing::SetPreferredLanguages(row.preferred);
-    if (!row.stored.empty()) WritePreferences(bundle.PreferencesDir(), row.stored);
 
     HostRun run;
     ASSERT_TRUE(run.Start());
     EXPECT_EQ(zelcore::UTF16to8(run.App().GetUILanguage()), row.running);
     EXPECT_EQ(zelcore::UTF16to8(zelcore::Locale::ApplicationLangauge()), row.running);
-    EXPECT_EQ(ReadPreferences(bundle.PreferencesDir())["current_locale"], row.currentAfter);
+    EXPECT_EQ(Preferences(run.App()), (Prefs{{"default_locale", row.running}, {"current_locale", row.running}}));
     std::string current;
     EXPECT_TRUE(fennick::App::GetCurrentLocale(current));
-    EXPECT_EQ(current, row.currentAfter);
+    EXPECT_EQ(current, row.running);
   }
 }
 
@@ -97,7 +83,5 @@ TEST(LanguageChoice, TheRunningLanguagesDictionaryIsLoaded) {
   ASSERT_TRUE(run.Start());
   EXPECT_EQ(zelcore::UTF16to8(zelcore::config::Localizer::Get()->GetLocalizedString("$$$/lang/name=none")),
             "de_DE dictionary");
-  // The first run keeps the default it found, and the choice.
-  EXPECT_EQ(ReadPreferences(bundle.PreferencesDir()), (Prefs{{"default_locale", "de_DE"}, {"current_locale", "de_DE"}}));
   EXPECT_EQ(run.App().GetInstalledLocales(), (std::vector<zelcore::UTF16String>{u"de_DE", u"en_US"}));
 }
