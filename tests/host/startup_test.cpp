@@ -96,6 +96,49 @@ TEST(HostStartup, BootstrapThatDoesNotCompileIsReportedAndSkipped) {
   EXPECT_EQ(GlobalNumber(run.L(), "idleCount"), 3);
 }
 
+// A boot script that raises while it runs is reported in the trace log and on standard error,
+// and start-up goes on: what ran before the error stays, and the other boot script still runs.
+TEST(HostStartup, BootScriptErrorsAreReportedAndStartUpGoesOn) {
+  struct Row {
+    const char* name;
+    const char* bootstrap;
+    const char* externalinit;
+    const char* report;  // the start of the reported line
+    const char* message;
+  };
+  const Row rows[] = {
+      {"bootstrap.lua", "record('bootstrap') error('boot went wrong')", "record('externalinit')",
+       "bootstrap.lua failed: ", "bootstrap.lua:2: boot went wrong"},
+      {"an error value that is not a string", "record('bootstrap') error({})", "record('externalinit')",
+       "bootstrap.lua failed: ", "(no message)"},
+      {"externalinit", "record('bootstrap')", "record('externalinit') error('external went wrong')",
+       "require 'externalinit' failed: ", "external went wrong"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    zelcore::testing::ResetTrace();
+    OfferRecordFunction();
+    TempBundle bundle;
+    bundle.WriteBootstrap("function fennick_DoIdleLoop() record('idle') end\n" + std::string(row.bootstrap));
+    bundle.WriteFile(bundle.PackageScriptsDir() / "externalinit.lua", "-- marks externalinit as present\n");
+    bundle.WriteFile(bundle.Resources() / "externalinit.lua", row.externalinit);
+    HostRun run;
+    ::testing::internal::CaptureStderr();
+    const bool started = run.Start();
+    const std::string errorOutput = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(started);
+    EXPECT_EQ(lua_gettop(run.L()), 0);
+    std::vector<std::string> reports;
+    for (const std::string& line : zelcore::testing::TraceLog())
+      if (line.rfind(row.report, 0) == 0) reports.push_back(line);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(row.message), std::string::npos) << reports[0];
+    EXPECT_NE(errorOutput.find(reports[0]), std::string::npos) << errorOutput;
+    run.Idle(1);
+    EXPECT_EQ(Recorded(), (std::vector<std::string>{"bootstrap", "externalinit", "idle"}));
+  }
+}
+
 TEST(HostStartup, NoExternalInitFileMeansNoRequire) {
   OfferRecordFunction();
   TempBundle bundle;
