@@ -5,20 +5,37 @@ set(GLIMMET_FRAMEWORKS_DIR ${GLIMMET_BUNDLE_DIR}/Frameworks)
 set(GLIMMET_RESOURCES_DIR ${GLIMMET_BUNDLE_DIR}/Resources)
 set(GLIMMET_SCRIPTS_DIR ${GLIMMET_RESOURCES_DIR}/scripts/lua)
 
-# glimmet_framework(<target>): a shared library placed as Frameworks/<target>.framework/<target>,
-# with no "lib" prefix or suffix, finding its sibling frameworks through run paths relative to itself.
+# glimmet_bundle_run_paths(<target> <folder>...): the bundle's binaries find the frameworks they
+# link through run paths relative to their own folder ($ORIGIN) and nothing else, in the build
+# tree too, so that a copy of the bundle never looks back into the build tree.
+function(glimmet_bundle_run_paths target)
+  set(paths "")
+  foreach(folder ${ARGN})
+    list(APPEND paths "$ORIGIN/${folder}")
+  endforeach()
+  set_target_properties(${target} PROPERTIES BUILD_WITH_INSTALL_RPATH ON INSTALL_RPATH "${paths}")
+endfunction()
+
+# glimmet_framework(<target> [<sibling framework>...]): a shared library placed as
+# Frameworks/<target>.framework/<target>, with no "lib" prefix or suffix, finding the sibling
+# frameworks it links beside itself.
 function(glimmet_framework target)
   set_target_properties(${target} PROPERTIES
     PREFIX "" SUFFIX "" OUTPUT_NAME ${target}
-    LIBRARY_OUTPUT_DIRECTORY ${GLIMMET_FRAMEWORKS_DIR}/${target}.framework
-    BUILD_RPATH "$ORIGIN/../zelwebview.framework"
-    INSTALL_RPATH "$ORIGIN/../zelwebview.framework")
+    LIBRARY_OUTPUT_DIRECTORY ${GLIMMET_FRAMEWORKS_DIR}/${target}.framework)
+  set(folders "")
+  foreach(sibling ${ARGN})
+    list(APPEND folders "../${sibling}.framework")
+  endforeach()
+  glimmet_bundle_run_paths(${target} ${folders})
   glimmet_use_platform_headers(${target})
 endfunction()
 
 # The stand-in libraries under platform/ are linked whole into each executable, which exports
 # their symbols; the two shared libraries take them from the program that loads them, so every
-# process holds exactly one copy of each framework's state.
+# process holds exactly one copy of each framework's state. Executables outside the bundle (the
+# tests) find the frameworks in the build tree; the bundle's own binaries are built with their
+# $ORIGIN run paths alone (glimmet_bundle_run_paths), which leaves this build run path out.
 function(glimmet_link_platform target)
   foreach(lib ${GLIMMET_PLATFORM_LIBS})
     target_link_libraries(${target} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${lib}>")
@@ -58,4 +75,21 @@ function(glimmet_standin name)
     target_include_directories(platform_${name} PUBLIC ${CMAKE_SOURCE_DIR}/platform/${used}/include)
   endforeach()
   target_link_libraries(platform_${name} PUBLIC Threads::Threads ${ARG_LIBS})
+endfunction()
+
+# Include prefixes name their owner. The stand-ins own the prefixes named after them (zelcore/,
+# zelui/, arx/, os/, ...), as the frameworks they stand in for would; the product's libraries own
+# their own (zellua/, zelwebview/, pembra/, zelxml/); the host's headers go by bare file name.
+# glimmet_product_headers(<target> <include folder>) adds a product library's public headers and
+# refuses a folder in them that a stand-in's prefix already names.
+function(glimmet_product_headers target dir)
+  file(GLOB standins LIST_DIRECTORIES true RELATIVE ${CMAKE_SOURCE_DIR}/platform ${CMAKE_SOURCE_DIR}/platform/*)
+  file(GLOB prefixes LIST_DIRECTORIES true RELATIVE ${dir} ${dir}/*)
+  foreach(prefix ${prefixes})
+    if(prefix IN_LIST standins)
+      message(FATAL_ERROR "${dir}/${prefix}: the include prefix \"${prefix}/\" belongs to the stand-in "
+                          "platform/${prefix}; give the product's headers a prefix of their own")
+    endif()
+  endforeach()
+  target_include_directories(${target} PUBLIC ${dir})
 endfunction()

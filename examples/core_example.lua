@@ -11,12 +11,12 @@ Keychain.RemovePassword("glimmet.example", "demo-user")
 local password, message = Keychain.GetPassword("glimmet.example", "demo-user")
 print("  keychain after removal: " .. tostring(password) .. ", " .. tostring(message))
 
--- The application's settings, a property list lent by the application object.
+-- The application's settings, a property list lent by the application object. It lives in memory
+-- and starts empty at every start.
 local settings = App.GetApp():GetAppSettings()
-local runs = (settings:GetFloatValue("example_runs") or 0) + 1
-settings:SetFloatValue("example_runs", runs)
+settings:SetFloatValue("example_width", 640)
 local locale = require "zellua.zelLocale"
 settings:NewSubList("example"):SetStringValue("language", locale.ApplicationLanguage())
-print("  settings: example_runs = " .. settings:GetFloatValue("example_runs") ..
+print("  settings: example_width = " .. settings:GetFloatValue("example_width") ..
   ", example.language = " .. settings:GetSubList("example"):GetStringValue("language"))
 print("  synthetic command id " .. App.GetApp():ReserveCmd())

@@ -1,6 +1,7 @@
--- The user-interface language: chosen at start-up from the stored choice, the installer's
--- locale file or the system's preferred languages; the language dialog stores a new choice for
--- the next start.
+-- The user-interface language: chosen at start-up from the installer's locale file or the
+-- system's preferred languages, and stored as the choice. The preferences live in memory and
+-- start empty at every start; the language dialog changes the stored choice, not the running
+-- language.
 local locale = require "zellua.zelLocale"
 print("  running language: " .. locale.ApplicationLanguage())
 

@@ -22,7 +22,7 @@ extern "C" {
 #include "zelcore/ConsoleCommand.h"
 #include "zelcore/Locale.h"
 #include "zelcore/xml/DocParserFactory.h"
-#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zelxml/LibXML2ParserFactory.h"
 #include "zellua/ExecLuaConsoleCmd.h"
 #include "zellua/binding/LuaRef.h"
 #include "zelwebview/GlobalWebView.h"
@@ -60,7 +60,6 @@ void App::PreInitialize() {
   // Every XML parse of the process goes through libxml2 from here on.
   zelcore::xml::SetParserFactory(std::unique_ptr<zelcore::xml::DocParserFactory>(InitParserFactory()));
   MigratePreferences();
-  LoadPreferences();
   LocaleNameMapXMLParser(zelcore::File(zelcore::Dir::ResourcesDir(), sLangMapFileName).FullPath(), &mLanguageMap);
   ChooseUILanguage();
 }

@@ -54,7 +54,7 @@ class App : public arx::app::App, public arx::uisupport::CommandHandler {
   static bool SetRunningLocale(const zelcore::UTF8String& code);
   static bool GetCurrentLocale(zelcore::UTF8String& code);
   static bool SetCurrentLocale(const zelcore::UTF8String& code);
-  // The language dialog; true when it stored a new choice for the next start.
+  // The language dialog; true when it stored a new choice.
   bool DoChangeAppLocaleCmd();
   const zelcore::UTF16String& GetUILanguage() const { return mUILanguage; }
   const std::vector<zelcore::UTF16String>& GetInstalledLocales() const { return mInstalledLocales; }
@@ -117,10 +117,9 @@ class App : public arx::app::App, public arx::uisupport::CommandHandler {
   zelui::utility::OS_MenuP mTrayOSMenu;
   std::shared_ptr<os::StatusItem> mStatusItem;
 
-  // Reads "AppPrefs.xml", and writes it whenever a preference is stored.
-  void LoadPreferences();
-  void StorePreference(const zelcore::UTF8String& key, const zelcore::UTF8String& value);
   void ChooseUILanguage();
+  // The application's preferences: in memory only, empty at every start. "AppPrefs.xml" belongs
+  // to another component; this program only copies the earlier product's file over once.
   zelcore::proplist::PropList mPreferences;
   std::vector<zelcore::UTF16String> mSupportedLocales;
   std::vector<zelcore::UTF16String> mInstalledLocales;

@@ -3,7 +3,6 @@
 #include <system_error>
 
 #include "App.h"
-#include "PreferencesFile.h"
 #include "os/PreferredLanguages.h"
 #include "zelcore/FileUtils.h"
 #include "zelcore/Files.h"
@@ -15,10 +14,9 @@ namespace {
 const char kCurrentLocaleKey[] = "current_locale";
 const char kDefaultLocaleKey[] = "default_locale";
 const char kFallbackLocale[] = "en_US";
+const char16_t kAppPrefsFileName[] = u"AppPrefs.xml";
 // How many of the system's preferred languages are consulted.
 constexpr size_t kPreferredLanguagesConsulted = 2;
-
-zelcore::File PreferencesFile() { return zelcore::File(zelcore::Dir::PreferencesDir(), sAppPrefsFileName); }
 
 // The folder where an installer leaves "<locale>.dat" to name the language of the first run:
 // the common files folder from its "/Library/Application Support" on (the whole folder when its
@@ -35,23 +33,16 @@ zelcore::Dir LocaleFileFolder(const zelcore::UTF16String& company, const zelcore
 
 void App::MigratePreferences() {
   const zelcore::Dir preferences = zelcore::Dir::PreferencesDir();
-  const zelcore::File target = PreferencesFile();
+  const zelcore::File target(preferences, kAppPrefsFileName);
   if (preferences.IsEmpty() || target.Exists()) return;
   const zelcore::Dir earlier(zelcore::Dir(preferences.Parent().Parent(), u"Veyra"), u"1.0");
-  const zelcore::File source(earlier, sAppPrefsFileName);
+  const zelcore::File source(earlier, kAppPrefsFileName);
   if (!source.Exists()) return;
   // On a first run the preferences folder may not be there yet.
   std::error_code ec;
   std::filesystem::create_directories(preferences.Path(), ec);
   // A failed copy leaves this application without earlier preferences; nothing more to do.
   zelcore::FileUtils::Copy(source, target);
-}
-
-void App::LoadPreferences() { ReadPreferencesFile(PreferencesFile(), mPreferences); }
-
-void App::StorePreference(const zelcore::UTF8String& key, const zelcore::UTF8String& value) {
-  mPreferences.SetStringValue(key, value);
-  WritePreferencesFile(PreferencesFile(), mPreferences);
 }
 
 void App::ChooseUILanguage() {
@@ -62,18 +53,10 @@ void App::ChooseUILanguage() {
 
   zelcore::UTF8String code;
   if (!CheckIsFirstTimeRun() && GetCurrentLocale(code) && !code.empty()) SetRunningLocale(code);
-  // The stored choice comes from a file: one that names no installed language (its dictionary
-  // was removed, or the file was edited) is not run, and the language is chosen afresh.
-  if (!CheckLocaleValid(zelcore::UTF16to8(mUILanguage))) mUILanguage.clear();
   if (!mUILanguage.empty()) return;
 
   GetLocaleToRun(code);
-  if (!CheckLocaleValid(code)) {
-    GetDefaultLocale(code);
-    // The stored choice names the language that runs.
-    zelcore::UTF8String current;
-    if (!GetCurrentLocale(current) || current != code) SetCurrentLocale(code);
-  }
+  if (!CheckLocaleValid(code)) GetDefaultLocale(code);
   SetRunningLocale(code);
 }
 
@@ -126,9 +109,9 @@ void App::GetDefaultLocale(zelcore::UTF8String& code) const {
 void App::GetLocaleToRun(zelcore::UTF8String& code) {
   if (!mPreferences.GetStringValue(kDefaultLocaleKey, code) || code.empty()) {
     GetDefaultLocale(code);
-    StorePreference(kDefaultLocaleKey, code);
+    mPreferences.SetStringValue(kDefaultLocaleKey, code);
   }
-  StorePreference(kCurrentLocaleKey, code);
+  mPreferences.SetStringValue(kCurrentLocaleKey, code);
 }
 
 bool App::CheckLocaleValid(const zelcore::UTF8String& code) const {
@@ -151,7 +134,7 @@ bool App::GetCurrentLocale(zelcore::UTF8String& code) {
 bool App::SetCurrentLocale(const zelcore::UTF8String& code) {
   App* app = GetFennickApp();
   if (app == nullptr || code.empty()) return false;
-  app->StorePreference(kCurrentLocaleKey, code);
+  app->mPreferences.SetStringValue(kCurrentLocaleKey, code);
   return true;
 }
 

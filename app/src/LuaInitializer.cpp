@@ -106,25 +106,31 @@ void PrependFrameworksToCPath(lua_State* L) {
   lua_pop(L, 1);
 }
 
-// Runs "bootstrap.lua" of the scripts folder. A file that does not load is reported in the trace
-// log and not run.
+// A boot script that failed: its error goes to the trace log (and with it to standard error), and
+// start-up goes on without the script.
+void ReportBootScriptError(lua_State* L, const char* what) {
+  const char* message = lua_tostring(L, -1);
+  zelcore::trace::Write(std::string(what) + (message ? message : "(no message)"));
+  lua_pop(L, 1);
+}
+
+// Runs "bootstrap.lua" of the scripts folder. A file that does not load is not run.
 void RunBootstrap(lua_State* L, const zelcore::Dir& scriptsDir) {
   std::string folder = zelcore::UTF16to8(zelcore::File(scriptsDir, u"").FullPath());
   if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
   const std::string file = folder + "/bootstrap.lua";
   if (luaL_loadfile(L, file.c_str()) != 0) {
-    const char* message = lua_tostring(L, -1);
-    zelcore::trace::Write(std::string("bootstrap.lua did not load: ") + (message ? message : "(no message)"));
-    lua_pop(L, 1);
+    ReportBootScriptError(L, "bootstrap.lua did not load: ");
     return;
   }
-  lua_pcall(L, 0, 0, 0);
+  if (lua_pcall(L, 0, 0, 0) != 0) ReportBootScriptError(L, "bootstrap.lua failed: ");
 }
 
 void RequireExternalInit(lua_State* L) {
   const zelcore::Dir scripts(zelcore::Dir::PackageDir(), u"scripts");
   if (!zelcore::File(scripts, u"externalinit.lua").Exists()) return;
-  if (luaL_loadstring(L, "require 'externalinit'") == 0) lua_pcall(L, 0, LUA_MULTRET, 0);
+  if (luaL_loadstring(L, "require 'externalinit'") != 0 || lua_pcall(L, 0, LUA_MULTRET, 0) != 0)
+    ReportBootScriptError(L, "require 'externalinit' failed: ");
 }
 
 }  // namespace

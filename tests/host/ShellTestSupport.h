@@ -1,31 +1,14 @@
 #pragma once
-// A clean status bar, run loop, running-application list, alert record and resource set for each
-// test of the application shell, and the small resources those tests read.
+// The tests of the application shell and the small resources they read. Each test starts with a
+// clean status bar, run loop, running-application list, alert record and resource set, as every
+// test does (ProcessState.h).
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "arx/testing.h"
-#include "os/testing.h"
-#include "zelcore/testing.h"
-
 namespace glimmet::testing {
 
-class ShellTest : public ::testing::Test {
- protected:
-  void SetUp() override { Reset(); }
-  void TearDown() override { Reset(); }
-
- private:
-  static void Reset() {
-    os::testing::ResetStatusBar();
-    os::testing::ResetTimers();
-    os::testing::ResetApplications();
-    os::testing::ResetAlerts();
-    arx::testing::ClearResources();
-    zelcore::testing::ResetAssertions();
-  }
-};
+class ShellTest : public ::testing::Test {};
 
 // The bytes of a PNG file of that size (signature and header chunk; enough to size an image).
 std::string PngOfSize(unsigned width, unsigned height);

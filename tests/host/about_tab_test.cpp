@@ -3,6 +3,7 @@
 #include "HostRun.h"
 #include "ShellTestSupport.h"
 #include "TempBundle.h"
+#include "arx/testing.h"
 #include "zelui/limner/Limner.h"
 
 using namespace glimmet::testing;

@@ -7,6 +7,7 @@
 #include "HostTestSupport.h"
 #include "ShellTestSupport.h"
 #include "TempBundle.h"
+#include "os/testing.h"
 #include "zelcore/Localizer.h"
 
 using namespace glimmet::testing;

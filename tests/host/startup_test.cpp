@@ -18,6 +18,7 @@ extern "C" {
 #include "zelcore/xml/DocParserFactory.h"
 #include "zelcore/testing.h"
 #include "zellua/ScriptDirs.h"
+#include "zellua/binding/LuaRef.h"
 #include "zelwebview/GlobalWebView.h"
 
 using namespace glimmet::testing;
@@ -52,6 +53,7 @@ TEST(HostStartup, RunsInOrderAndTerminatesInOrder) {
     function fennick_DoIdleLoop() record("idle") end
     function fennick_OnShutdown() record("shutdown") end
   )");
+  const int terminated = zelwebview::testing::TerminateCount();
   HostRun run;
   ASSERT_TRUE(run.Start());
   EXPECT_TRUE(run.App().IsLuaReady());
@@ -70,7 +72,7 @@ TEST(HostStartup, RunsInOrderAndTerminatesInOrder) {
   EXPECT_EQ(Recorded(), (std::vector<std::string>{"bootstrap", "idle", "idle", "shutdown"}));
   EXPECT_EQ(run.App().GetLuaState(), nullptr);
   EXPECT_FALSE(zelwebview::testing::IsInitialised());
-  EXPECT_EQ(zelwebview::testing::TerminateCount(), 1);
+  EXPECT_EQ(zelwebview::testing::TerminateCount(), terminated + 1);
 }
 
 TEST(HostStartup, BootstrapThatDoesNotCompileIsReportedAndSkipped) {
@@ -92,6 +94,49 @@ TEST(HostStartup, BootstrapThatDoesNotCompileIsReportedAndSkipped) {
   EXPECT_TRUE(reported);
   run.Idle(3);
   EXPECT_EQ(GlobalNumber(run.L(), "idleCount"), 3);
+}
+
+// A boot script that raises while it runs is reported in the trace log and on standard error,
+// and start-up goes on: what ran before the error stays, and the other boot script still runs.
+TEST(HostStartup, BootScriptErrorsAreReportedAndStartUpGoesOn) {
+  struct Row {
+    const char* name;
+    const char* bootstrap;
+    const char* externalinit;
+    const char* report;  // the start of the reported line
+    const char* message;
+  };
+  const Row rows[] = {
+      {"bootstrap.lua", "record('bootstrap') error('boot went wrong')", "record('externalinit')",
+       "bootstrap.lua failed: ", "bootstrap.lua:2: boot went wrong"},
+      {"an error value that is not a string", "record('bootstrap') error({})", "record('externalinit')",
+       "bootstrap.lua failed: ", "(no message)"},
+      {"externalinit", "record('bootstrap')", "record('externalinit') error('external went wrong')",
+       "require 'externalinit' failed: ", "external went wrong"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    zelcore::testing::ResetTrace();
+    OfferRecordFunction();
+    TempBundle bundle;
+    bundle.WriteBootstrap("function fennick_DoIdleLoop() record('idle') end\n" + std::string(row.bootstrap));
+    bundle.WriteFile(bundle.PackageScriptsDir() / "externalinit.lua", "-- marks externalinit as present\n");
+    bundle.WriteFile(bundle.Resources() / "externalinit.lua", row.externalinit);
+    HostRun run;
+    ::testing::internal::CaptureStderr();
+    const bool started = run.Start();
+    const std::string errorOutput = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(started);
+    EXPECT_EQ(lua_gettop(run.L()), 0);
+    std::vector<std::string> reports;
+    for (const std::string& line : zelcore::testing::TraceLog())
+      if (line.rfind(row.report, 0) == 0) reports.push_back(line);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(row.message), std::string::npos) << reports[0];
+    EXPECT_NE(errorOutput.find(reports[0]), std::string::npos) << errorOutput;
+    run.Idle(1);
+    EXPECT_EQ(Recorded(), (std::vector<std::string>{"bootstrap", "externalinit", "idle"}));
+  }
 }
 
 TEST(HostStartup, NoExternalInitFileMeansNoRequire) {
@@ -239,4 +284,41 @@ TEST(HostStartup, OpensTheNativeModulesInTheirFixedOrder) {
   EXPECT_EQ(seen, expected);
   EXPECT_EQ(websocketslua::testing::LastInitialisedState(), run.L());
   EXPECT_EQ(lua_gettop(run.L()), 0);
+}
+
+namespace {
+
+// Whether the state was open, as a token taken during the run saw it, each time a finaliser ran.
+zellua::binding::StateToken& RunToken() {
+  static zellua::binding::StateToken token;
+  return token;
+}
+std::vector<bool>& OpenInFinalisers() {
+  static std::vector<bool> seen;
+  return seen;
+}
+
+}  // namespace
+
+// Finalisers run inside lua_close. References held by native code and released there must find
+// the state already marked closed, or they would go back into a registry that is being freed.
+TEST(HostShutdown, TheStateIsMarkedClosedBeforeItIsClosed) {
+  OpenInFinalisers().clear();
+  kqkernel::testing::SetStateOpenedHook([](lua_State* L) {
+    lua_pushcfunction(L, [](lua_State*) -> int {
+      OpenInFinalisers().push_back(RunToken().IsOpen());
+      return 0;
+    });
+    lua_setfield(L, LUA_GLOBALSINDEX, "reportStateOpen");
+  });
+  TempBundle bundle;
+  bundle.WriteBootstrap("kept = newproxy(true)\ngetmetatable(kept).__gc = reportStateOpen\n");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  RunToken() = zellua::binding::StateToken(run.L());
+  ASSERT_TRUE(RunToken().IsOpen());
+  run.Stop();
+  EXPECT_EQ(OpenInFinalisers(), std::vector<bool>{false});
+  EXPECT_FALSE(RunToken().IsOpen());
+  RunToken() = zellua::binding::StateToken();
 }

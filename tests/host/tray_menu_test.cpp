@@ -5,9 +5,12 @@
 #include "HostRun.h"
 #include "ShellTestSupport.h"
 #include "TempBundle.h"
+#include "arx/testing.h"
 #include "mac/MenuHack.h"
 #include "os/Application.h"
 #include "os/StatusBar.h"
+#include "os/testing.h"
+#include "zelcore/testing.h"
 #include "zelworkspace/Workspace.h"
 
 using namespace glimmet::testing;

@@ -4,8 +4,9 @@
 #include "ShellTestSupport.h"
 #include "TempBundle.h"
 #include "arx/app/App.h"
+#include "arx/testing.h"
 #include "zelcore/xml/DocParserFactory.h"
-#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zelxml/LibXML2ParserFactory.h"
 #include "zelworkspace/MenuHelper.h"
 #include "zelworkspace/Workspace.h"
 #include "zelworkspace/testing.h"
@@ -14,13 +15,7 @@ using namespace glimmet::testing;
 
 namespace {
 
-class BuiltInWorkspace : public ShellTest {
- protected:
-  void TearDown() override {
-    zelworkspace::testing::SetMonitors({});
-    ShellTest::TearDown();
-  }
-};
+class BuiltInWorkspace : public ShellTest {};
 
 }  // namespace
 

@@ -16,10 +16,48 @@ namespace glimmet::testing {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The folder every temporary bundle of this process lies in: made for the first bundle, emptied
+// when each bundle goes, removed when the process ends. The binding library and the host keep the
+// script folders they find for the life of the process (as the program does); at one place, the
+// bundle each test lays out afresh is the bundle they found.
+class ProcessFolder {
+ public:
+  ~ProcessFolder() {
+    std::error_code ec;
+    if (!mPath.empty()) fs::remove_all(mPath, ec);
+  }
+  const fs::path& Path() {
+    if (mPath.empty()) {
+      std::string pattern = (fs::temp_directory_path() / "glimmet-test-XXXXXX").string();
+      if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
+      mPath = pattern;
+    }
+    return mPath;
+  }
+  void Empty() const {
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(mPath, ec)) fs::remove_all(entry.path(), ec);
+  }
+  bool inUse = false;
+
+ private:
+  fs::path mPath;
+};
+
+ProcessFolder& Folder() {
+  static ProcessFolder folder;
+  return folder;
+}
+
+}  // namespace
+
 TempBundle::TempBundle(bool withResources) {
-  std::string pattern = (fs::temp_directory_path() / "glimmet-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
-  mRoot = pattern;
+  if (Folder().inUse) throw std::logic_error("one temporary bundle at a time");
+  mRoot = Folder().Path();
+  Folder().Empty();
+  Folder().inUse = true;
   mContents = mRoot / "Glimmet.app" / "Contents";
   fs::create_directories(mContents / "MacOS");
   fs::create_directories(PackageScriptsDir());
@@ -40,8 +78,8 @@ TempBundle::TempBundle(bool withResources) {
 TempBundle::~TempBundle() {
   zelcore::testing::ResetFolders();
   os::testing::ResetPreferredLanguages();
-  std::error_code ec;
-  fs::remove_all(mRoot, ec);
+  Folder().Empty();
+  Folder().inUse = false;
 }
 
 void TempBundle::WriteFile(const fs::path& path, const std::string& content) const {

@@ -1,8 +1,9 @@
 #pragma once
-// A temporary application bundle for one test process: Contents with Resources, the Lua scripts
-// folder and the package's scripts folder, Frameworks pointing at the built libraries, and the
-// core framework's folders set to it (preferences and common files inside the temporary folder
-// too). The system prefers no language while it lives.
+// A temporary application bundle for one test: Contents with Resources, the Lua scripts folder
+// and the package's scripts folder, Frameworks pointing at the built libraries, and the core
+// framework's folders set to it (preferences and common files inside the temporary folder too).
+// The system prefers no language while it lives. One bundle at a time, and every bundle of a
+// process at the same place, laid out afresh.
 #include <filesystem>
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "zelcore/xml/LibXML2ParseHandler.h"
+#include "zelxml/LibXML2ParseHandler.h"
 
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>

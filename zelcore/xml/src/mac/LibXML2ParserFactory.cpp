@@ -1,6 +1,6 @@
-#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zelxml/LibXML2ParserFactory.h"
 
-#include "zelcore/xml/LibXML2ParseHandler.h"
+#include "zelxml/LibXML2ParseHandler.h"
 
 namespace zelcore::xml {
 

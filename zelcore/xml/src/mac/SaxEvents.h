@@ -6,7 +6,7 @@
 // no further event reaches the handler.
 #include <libxml/parser.h>
 
-#include "zelcore/xml/LibXML2ParseHandler.h"
+#include "zelxml/LibXML2ParseHandler.h"
 
 namespace zelcore::xml {
 

@@ -3,9 +3,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "PreferencesFile.h"
-#include "zelcore/xml/DocParserFactory.h"
-#include "zelcore/xml/LibXML2ParserFactory.h"
 
 namespace glimmet::testing {
 
@@ -27,17 +24,8 @@ void InstallDictionaries(const TempBundle& bundle, const std::vector<std::string
     bundle.WriteFile(bundle.Resources() / code / "quillet" / "veyra_dictionary.dat", "/lang/name=" + code + " dictionary\n");
 }
 
-void WritePreferences(const std::filesystem::path& folder, const std::map<std::string, std::string>& values) {
-  zelcore::proplist::PropList list;
-  for (const auto& [key, value] : values) list.SetStringValue(key, value);
-  std::filesystem::create_directories(folder);
-  fennick::WritePreferencesFile(zelcore::File(folder / "AppPrefs.xml"), list);
-}
-
-std::map<std::string, std::string> ReadPreferences(const std::filesystem::path& folder) {
-  zelcore::xml::SetParserFactory(std::make_unique<zelcore::xml::LibXML2ParserFactory>());
-  zelcore::proplist::PropList list;
-  fennick::ReadPreferencesFile(zelcore::File(folder / "AppPrefs.xml"), list);
+std::map<std::string, std::string> Preferences(const fennick::App& app) {
+  const zelcore::proplist::PropList& list = app.GetPreferences();
   std::map<std::string, std::string> values;
   for (const std::string& key : list.GetPropertyNames()) list.GetStringValue(key, values[key]);
   return values;

@@ -10,7 +10,7 @@
 #include "zelcore/Locale.h"
 #include "zelcore/testing.h"
 #include "zelcore/xml/DocParserFactory.h"
-#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zelxml/LibXML2ParserFactory.h"
 
 using namespace glimmet::testing;
 
@@ -93,7 +93,6 @@ namespace {
 
 struct LanguageMapFixture : ::testing::Test {
   void SetUp() override { zelcore::xml::SetParserFactory(std::make_unique<zelcore::xml::LibXML2ParserFactory>()); }
-  void TearDown() override { zelcore::xml::SetParserFactory(nullptr); }
 
   fennick::LanguageMap Parse(const std::string& xml, fennick::LanguageMap map = {}) {
     bundle.WriteFile(bundle.Resources() / "LangMapping.xml", xml);

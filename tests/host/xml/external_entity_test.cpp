@@ -9,7 +9,7 @@
 
 #include "RecordingHandler.h"
 #include "TempFile.h"
-#include "zelcore/xml/LibXML2ParseHandler.h"
+#include "zelxml/LibXML2ParseHandler.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "RecordingHandler.h"
 #include "TempFile.h"
 #include "zelcore/xml/DocParserFactory.h"
-#include "zelcore/xml/LibXML2ParserFactory.h"
+#include "zelxml/LibXML2ParserFactory.h"
 
 namespace {
 
@@ -24,7 +24,6 @@ class xmlParserFactory : public ::testing::Test {
   void SetUp() override {
     zelcore::xml::SetParserFactory(std::make_unique<zelcore::xml::LibXML2ParserFactory>());
   }
-  void TearDown() override { zelcore::xml::SetParserFactory(nullptr); }
 };
 
 TEST(xmlNoParserFactory, IsNullAndLeavesTheHandlerWithTheCaller) {

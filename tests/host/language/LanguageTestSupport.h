@@ -1,10 +1,11 @@
 #pragma once
-// A bundle set up for the choice of the user-interface language: the language map, installed
-// dictionaries, the stored preferences.
+// A bundle set up for the choice of the user-interface language: the language map and the
+// installed dictionaries.
 #include <map>
 #include <string>
 #include <vector>
 
+#include "App.h"
 #include "TempBundle.h"
 
 namespace glimmet::testing {
@@ -16,10 +17,8 @@ std::string DisplayName(const std::string& code);
 void WriteLanguageMap(const TempBundle& bundle, const std::vector<std::string>& codes);
 // Installs a dictionary for each code, whose text for "$$$/lang/name" is "<code> dictionary".
 void InstallDictionaries(const TempBundle& bundle, const std::vector<std::string>& codes);
-// Writes "AppPrefs.xml" in the folder with these string preferences.
-void WritePreferences(const std::filesystem::path& folder, const std::map<std::string, std::string>& values);
-// The string preferences of "AppPrefs.xml" in the folder.
-std::map<std::string, std::string> ReadPreferences(const std::filesystem::path& folder);
+// The application's string preferences, in memory.
+std::map<std::string, std::string> Preferences(const fennick::App& app);
 std::string ReadFile(const std::filesystem::path& path);
 
 }  // namespace glimmet::testing

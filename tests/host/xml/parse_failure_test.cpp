@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "RecordingHandler.h"
-#include "zelcore/xml/LibXML2ParseHandler.h"
+#include "zelxml/LibXML2ParseHandler.h"
 
 namespace {
 
