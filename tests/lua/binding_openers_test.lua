@@ -15,6 +15,13 @@ local MODULES = {
   "zellua.keychain",
   "zellua.proplist",
   "zellua.arx.app",
+  "zellua.limner.zelLimner",
+  "zellua.limner.zelSurfaceInterface",
+  "zellua.limner.zelSupplier",
+  "zellua.limner.zelImageInterface",
+  "zellua.limner.zelPathInterface",
+  "zellua.limner.PenInterface",
+  "zellua.limner.ShaderInterface",
 }
 
 -- Lua 5.1's native searchers: the C searcher (for "zellua" itself) and the all-in-one searcher,
