@@ -1,6 +1,7 @@
 // The library's root table and its exported openers.
 #include "zellua/binding/LuaRef.h"
 #include "zellua/binding/Module.h"
+#include "zellua/string/StringLib.h"
 #include "zellua/zellua.h"
 
 namespace zellua {
@@ -11,7 +12,10 @@ int InitLua(lua_State* L) {
   binding::MainState(L);
   binding::ModuleSpec spec;
   spec.className = "zellua";
-  return binding::OpenModule(L, spec);
+  binding::OpenModule(L, spec);
+  // The string library's table is left on top of the root table.
+  string::luaopen_zelluaStrings(L);
+  return 1;
 }
 
 }  // namespace zellua
