@@ -59,8 +59,8 @@ int GetMonitorCount(lua_State* L) {
 int GetMonitorRect(lua_State* L) {
   MonitorInfo* info = SelfInfo(L);
   if (info == nullptr) return 0;
-  // Not type-checked: anything but a number counts as 0, which names no monitor.
-  const int index = binding::ClampToInteger<int>(lua_tonumber(L, 2) - 1);
+  // Not type-checked: anything but a number counts as 0, which names no monitor, as NaN does.
+  const int index = binding::ClampToInteger<int>(lua_tonumber(L, 2) - 1, -1);
   zelcore::Rect32 rect;
   if (!info->GetMonitorRect(index, rect)) return 0;
   return limner::PushRect32ToLua(L, rect);
