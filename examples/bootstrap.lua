@@ -10,5 +10,6 @@ require "net_example"
 require "utils_example"
 require "tray_example"
 require "language_example"
+require "data_example"
 
 examples.finishWhenDone()
