@@ -1,6 +1,5 @@
 // Test controls for the data modules' stand-ins: the clipboard, lent drop data, drags, screens,
 // opened URLs, file times, the user's folders and the objects alive.
-#include <sys/stat.h>
 #include <utime.h>
 
 #include <string>

@@ -13,6 +13,9 @@ T.test("registered at start-up, and require gives the same table", function()
     T.eq(type(f), "function")
   end
   T.eq(names, 38, "reserved names")
+  package.loaded.zellua = nil
+  T.eq(require "zellua", zelString, "require 'zellua' yields the string library")
+  T.eq(type(zellua), "table")
 end)
 
 T.test("the 24 names without an operation give no values whatever they get", function()
