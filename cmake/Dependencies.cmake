@@ -6,7 +6,7 @@ pkg_check_modules(LUAMIME REQUIRED IMPORTED_TARGET lua5.1-mime)
 pkg_check_modules(LUASEC REQUIRED IMPORTED_TARGET lua5.1-sec)
 pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
 find_package(OpenSSL 3 REQUIRED)
-find_package(Boost 1.74 REQUIRED COMPONENTS system thread)
+find_package(Boost 1.74 REQUIRED COMPONENTS system thread regex)
 find_package(Threads REQUIRED)
 
 # The Lua halves of LuaSocket and LuaSec that the bundle carries in its scripts folder.

@@ -12,5 +12,6 @@ require "utils_example"
 require "tray_example"
 require "language_example"
 require "drawing_example"
+require "data_example"
 
 examples.finishWhenDone()

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake g++ pkg-config googletest libgtest-dev libbenchmark-dev
   liblua5.1-0-dev lua5.1 lua-socket lua-socket-dev lua-sec lua-sec-dev
-  libboost-dev libboost-system-dev libboost-thread-dev libssl-dev libxml2-dev
+  libboost-dev libboost-system-dev libboost-thread-dev libboost-regex-dev libssl-dev libxml2-dev
   duktape-dev
 )
 missing=()

@@ -22,6 +22,14 @@ local MODULES = {
   "zellua.limner.zelPathInterface",
   "zellua.limner.PenInterface",
   "zellua.limner.ShaderInterface",
+  "zellua.zelString",
+  "zellua.filesupport.FileUtils",
+  "zellua.datatransfer.OSDataTransfer",
+  "zellua.datatransfer.OSReceiveData",
+  "zellua.datatransfer.OSSendData",
+  "zellua.zelTheme",
+  "zellua.zelMonitorInfo",
+  "zellua.OSLaunchUtils",
 }
 
 -- Lua 5.1's native searchers: the C searcher (for "zellua" itself) and the all-in-one searcher,

@@ -2,6 +2,7 @@
 #include "zellua/binding/LuaRef.h"
 #include "zellua/binding/Module.h"
 #include "zellua/numeric/Numeric.h"
+#include "zellua/string/StringLib.h"
 #include "zellua/zellua.h"
 
 namespace zellua {
@@ -14,6 +15,8 @@ int InitLua(lua_State* L) {
   spec.className = "zellua";
   binding::OpenModule(L, spec);
   numeric::OpenLuaNumeric(L);
+  // The string library's table is left on top of the root table.
+  string::luaopen_zelluaStrings(L);
   return 1;
 }
 

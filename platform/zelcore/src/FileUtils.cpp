@@ -1,8 +1,10 @@
 #include "zelcore/FileUtils.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <system_error>
 
 namespace zelcore {
@@ -43,6 +45,22 @@ bool FileUtils::Copy(const File& source, const File& destination) {
   std::error_code ec;
   if (!fs::is_regular_file(source.Path(), ec)) return false;
   return fs::copy_file(source.Path(), destination.Path(), fs::copy_options::none, ec) && !ec;
+}
+
+bool FileUtils::SimpleAppendStringToFile(const File& file, const UTF8String& text) {
+  if (file.Path().empty()) return false;
+  // Only a regular file is appended to; the open never waits (on a pipe without a reader).
+  const int fd = ::open(file.Path().c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+  if (fd < 0) return false;
+  struct stat info;
+  bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  for (std::size_t written = 0; ok && written < text.size();) {
+    const ssize_t count = ::write(fd, text.data() + written, text.size() - written);
+    if (count < 0 && errno == EINTR) continue;
+    ok = count > 0;
+    if (ok) written += static_cast<std::size_t>(count);
+  }
+  return ::close(fd) == 0 && ok;
 }
 
 }  // namespace zelcore

@@ -16,9 +16,6 @@ UI_NodeManager* UI_NodeManager::Get(bool) {
   return &manager;
 }
 
-zelcore::UTF16String GetFontName(int) { return u"Sans"; }
-
-
 void SetRedrawDebugFlashDelay(std::uint32_t delay) { gRedrawDebugFlashDelay = delay; }
 
 }  // namespace zelui::ui

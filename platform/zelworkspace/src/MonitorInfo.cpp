@@ -1,31 +1,37 @@
 #include "zelworkspace/MonitorInfo.h"
 
+#include "os/Screen.h"
+#include "os/testing.h"
 #include "zelworkspace/testing.h"
 
 namespace zelworkspace {
 
-namespace {
-MonitorInfo& Monitors() {
-  static MonitorInfo monitors;
+const MonitorInfo& MonitorInfo::Get() {
+  static const MonitorInfo monitors;
   return monitors;
 }
-}  // namespace
 
-const MonitorInfo& MonitorInfo::Get() { return Monitors(); }
+int MonitorInfo::GetMonitorCount() const { return static_cast<int>(os::Screens().size()); }
 
 Rect MonitorInfo::GetMonitorRect(int index) const {
-  if (index < 0 || index >= GetMonitorCount()) return Rect{};
-  return mRects[static_cast<std::size_t>(index)];
+  const std::vector<os::Screen> screens = os::Screens();
+  if (index < 0 || index >= static_cast<int>(screens.size())) return Rect{};
+  const os::ScreenRect& frame = screens[static_cast<std::size_t>(index)].frame;
+  return Rect{static_cast<float>(frame.left), static_cast<float>(frame.top), static_cast<float>(frame.width),
+              static_cast<float>(frame.height)};
 }
 
-struct MonitorAccess {
-  static void Set(const std::vector<Rect>& rects) {
-    Monitors().mRects = rects.empty() ? std::vector<Rect>{Rect{0, 0, 1440, 900}} : rects;
-  }
-};
-
 namespace testing {
-void SetMonitors(const std::vector<Rect>& rects) { MonitorAccess::Set(rects); }
+
+void SetMonitors(const std::vector<Rect>& rects) {
+  std::vector<os::Screen> screens;
+  for (const Rect& r : rects) {
+    const os::ScreenRect frame{r.left, r.top, r.width, r.height};
+    screens.push_back(os::Screen{frame, frame});
+  }
+  os::testing::SetScreens(screens);
+}
+
 }  // namespace testing
 
 }  // namespace zelworkspace

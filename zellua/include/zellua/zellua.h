@@ -8,7 +8,9 @@ extern "C" {
 
 namespace zellua {
 
-// Registers the global "zellua" table with its field "numeric" (the matrix functions); returns 1.
+// Registers the global "zellua" table with its field "numeric" (the matrix functions), then the
+// global string library "zelString"; both tables are left on the stack, the string library on
+// top. Returns 1.
 int InitLua(lua_State* L);
 // Appends the embedded-code searcher to package.loaders; returns the status of doing so.
 int InitEmbeddedCodeLoader(lua_State* L);
@@ -66,4 +68,12 @@ int luaopen_zellua_limner_zelImageInterface(lua_State* L);
 int luaopen_zellua_limner_zelPathInterface(lua_State* L);
 int luaopen_zellua_limner_PenInterface(lua_State* L);
 int luaopen_zellua_limner_ShaderInterface(lua_State* L);
+int luaopen_zellua_zelString(lua_State* L);
+int luaopen_zellua_filesupport_FileUtils(lua_State* L);
+int luaopen_zellua_datatransfer_OSDataTransfer(lua_State* L);
+int luaopen_zellua_datatransfer_OSReceiveData(lua_State* L);
+int luaopen_zellua_datatransfer_OSSendData(lua_State* L);
+int luaopen_zellua_zelTheme(lua_State* L);
+int luaopen_zellua_zelMonitorInfo(lua_State* L);
+int luaopen_zellua_OSLaunchUtils(lua_State* L);
 }

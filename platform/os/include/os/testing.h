@@ -9,6 +9,7 @@
 #include "os/Alert.h"
 #include "os/NetService.h"
 #include "os/Reachability.h"
+#include "os/Screen.h"
 #include "os/StatusBar.h"
 
 namespace os::testing {
@@ -82,5 +83,15 @@ void RemoveMainBundleInfoValue(const std::string& key);
 // Back to the defaults: only this application runs, with the program's own bundle identity.
 void ResetApplications();
 int ActivationCount();
+
+// Screens: replaces the displays (the main one first); an empty list restores the one default
+// screen.
+void SetScreens(const std::vector<Screen>& screens);
+
+// URLs opened in the default browser, oldest first, and forgetting them; platform strings and
+// URLs alive.
+const std::vector<std::string>& OpenedURLs();
+void ResetOpenedURLs();
+int LiveCFObjects();
 
 }  // namespace os::testing

@@ -18,6 +18,13 @@ struct FileUtils {
   // Copies the source file to the destination, which must not exist yet: an existing file is
   // never replaced. False when nothing was copied.
   static bool Copy(const File& source, const File& destination);
+  // Appends the bytes to the end of the file, which is created when it does not exist; false when
+  // nothing could be written (no such folder, or not a regular file).
+  static bool SimpleAppendStringToFile(const File& file, const UTF8String& text);
 };
+
+namespace utility {
+using zelcore::FileUtils;
+}
 
 }  // namespace zelcore

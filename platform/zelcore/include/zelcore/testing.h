@@ -16,6 +16,9 @@ void SetPackageDir(const std::filesystem::path& path);
 void SetPreferencesDir(const std::filesystem::path& path);
 // An empty path leaves the documents folder unset.
 void SetDocumentsDir(const std::filesystem::path& path);
+// The user's home and desktop folders; an empty path leaves the folder unset.
+void SetHomeDir(const std::filesystem::path& path);
+void SetDesktopDir(const std::filesystem::path& path);
 void SetCommonFilesDir(const std::filesystem::path& path);
 void ResetFolders();
 

@@ -6,7 +6,7 @@
 
 namespace zelui::ui {
 
-// The name of the font with the id; every id other than 0 gives the default font's name too.
+// The name of the font with the id (0 is the default font); defined with the theme's fonts.
 zelcore::UTF16String GetFontName(int id = 0);
 
 // In milliseconds; 0 turns the flash off.

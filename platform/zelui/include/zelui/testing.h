@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "zelui/ArchivedDialog.h"
+#include "zelui/datatransfer/DataTransfer.h"
 #include "zelui/limner/Limner.h"
 #include "zelui/ui/NodeTesting.h"
 
@@ -20,6 +21,31 @@ struct RevealedFile {
 const std::vector<RevealedFile>& RevealedFiles();
 void ResetRevealedFiles();
 
+// Data transfer: the one clipboard, set and read; the answers of the next drags (the drop
+// effects, oldest first; with none left a drag is cancelled) and the drags run so far; the custom
+// data types registered and the default-cursor flag; received and send data alive.
+void SetClipboard(const datatransfer::DataSet& data);
+const datatransfer::DataSet& Clipboard();
+void QueueDropEffect(int effect);
+struct DragRecord {
+  datatransfer::DataSet data;
+  int allowedEffects = 0;
+  int result = 0;
+};
+const std::vector<DragRecord>& Drags();
+const std::vector<zelcore::UTF16String>& CustomDataTypes();
+bool DefaultCursorSupport();
+int LiveReceiveData();
+int LiveSendData();
+// Empties the clipboard and forgets drags, queued answers, custom types and the cursor flag.
+void ResetDataTransfer();
+
+// Themes (zelui::ui::Theme) alive, the current one included; the names themes were registered
+// under, and forgetting them. Monitor information objects alive.
+int LiveThemes();
+std::vector<zelcore::UTF16String> RegisteredThemeNames();
+void ResetThemes();
+int LiveMonitorInfos();
 
 // How the user ends the next modal dialog: the items chosen in its popups (popup name -> item
 // text), then OK or cancel.

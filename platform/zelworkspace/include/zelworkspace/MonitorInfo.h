@@ -1,6 +1,5 @@
 #pragma once
 // The monitors the workspace's windows can be placed on.
-#include <vector>
 
 namespace zelworkspace {
 
@@ -11,17 +10,14 @@ struct Rect {
   }
 };
 
+// The platform's screens, read at each call.
 class MonitorInfo {
  public:
   static const MonitorInfo& Get();
 
-  int GetMonitorCount() const { return static_cast<int>(mRects.size()); }
-  // The rectangle of the monitor at the 0-based index; an empty one past the last monitor.
+  int GetMonitorCount() const;
+  // The frame of the monitor at the 0-based index; an empty one past the last monitor.
   Rect GetMonitorRect(int index) const;
-
- private:
-  friend struct MonitorAccess;
-  std::vector<Rect> mRects{Rect{0, 0, 1440, 900}};
 };
 
 }  // namespace zelworkspace
