@@ -168,3 +168,16 @@ TEST_F(EngineTest, ScriptsLeftAfterShutdownReachNobody) {
   EXPECT_TRUE(client->log.empty());
   EXPECT_EQ(probe->calls.size(), 1u);
 }
+
+TEST_F(EngineTest, TheHostsTunnelExtensionRunsAsWritten) {
+  ASSERT_TRUE(CefRegisterExtension(
+      "v8/nimbrelTunnel",
+      "var nimbrel;if (!nimbrel)  nimbrel = {};(function() {  nimbrel.callbackTunnel = function(b) {    native "
+      "function NbCallbackTunnel();    return NbCallbackTunnel(b);  };})();",
+      probe.get()));
+  CefRefPtr<CefBrowser> browser = OpenBrowser();
+  Load(browser, Page("page.html", "<script>console.log(nimbrel.callbackTunnel('hello'))</script>"));
+  ASSERT_EQ(probe->calls.size(), 1u);
+  EXPECT_EQ(probe->calls[0].name, u"NbCallbackTunnel");
+  EXPECT_EQ(ConsoleLines(browser).at(0).message.ToString(), "hello");
+}
