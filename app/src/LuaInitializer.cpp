@@ -17,6 +17,7 @@ extern "C" {
 #include "websocketpplua/WebSocketsLua.h"
 #include "zelcore/Files.h"
 #include "zelcore/Trace.h"
+#include "zellua/binding/Protected.h"
 #include "zellua/ScriptDirs.h"
 #include "zellua/zellua.h"
 
@@ -154,7 +155,7 @@ void LuaInitializer::LoadEnvironment(lua_State* L) {
     SetGlobalString(L, "PATH_SEPARATOR", "/");
     lua_pushboolean(L, false);
     lua_setfield(L, LUA_GLOBALSINDEX, "DEBUG_SUPPORT");
-    lua_pushcfunction(L, lua_sleep);
+    zellua::binding::PushProtectedFunction(L, lua_sleep);
     lua_setfield(L, LUA_GLOBALSINDEX, "sleep");
     UpdateRequirePath(L);
     RunBootstrap(L, scriptsDir);
