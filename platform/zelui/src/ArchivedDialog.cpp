@@ -1,9 +1,9 @@
 #include "zelui/ArchivedDialog.h"
 
-#include <deque>
 #include <sstream>
 
 #include "arx/app/ResourceManager.h"
+#include "zelcore/RecordAndAnswer.h"
 #include "zelcore/xml/DocParserFactory.h"
 #include "zelui/testing.h"
 
@@ -11,14 +11,10 @@ namespace zelui {
 
 namespace {
 
-std::deque<testing::DialogAnswer>& Answers() {
-  static std::deque<testing::DialogAnswer> answers;
-  return answers;
-}
-
-std::vector<testing::DialogRecord>& Records() {
-  static std::vector<testing::DialogRecord> records;
-  return records;
+// A dialog the user closes without choosing is cancelled (the default answer is not OK).
+zelcore::testing::RecordAndAnswer<testing::DialogRecord, testing::DialogAnswer>& Dialogs() {
+  static zelcore::testing::RecordAndAnswer<testing::DialogRecord, testing::DialogAnswer> dialogs;
+  return dialogs;
 }
 
 zelcore::UTF16String Attribute(const zelcore::xml::AttributeMap& attributes, const char16_t* name) {
@@ -108,29 +104,22 @@ ModalResult UI_ArchivedDialog::RunModal() {
     }
   }
 
-  testing::DialogAnswer answer;
-  if (!Answers().empty()) {
-    answer = std::move(Answers().front());
-    Answers().pop_front();
-  }
+  const testing::DialogAnswer answer = Dialogs().Ask(std::move(record));
   for (const auto& [name, text] : answer.choices)
     if (auto* popup = dynamic_cast<UI_Popup*>(FindControlByName(name))) popup->SetValueString(text, true);
   // Without an OK button the dialog can only be cancelled.
-  record.result = answer.ok && mOKButton ? kModalOK : kModalCancel;
-  Records().push_back(record);
-  return record.result;
+  const ModalResult result = answer.ok && mOKButton ? kModalOK : kModalCancel;
+  Dialogs().Last().result = result;
+  return result;
 }
 
 }  // namespace ui
 
 namespace testing {
 
-void QueueDialogAnswer(DialogAnswer answer) { Answers().push_back(std::move(answer)); }
-const std::vector<DialogRecord>& ModalDialogs() { return Records(); }
-void ResetDialogs() {
-  Answers().clear();
-  Records().clear();
-}
+void QueueDialogAnswer(DialogAnswer answer) { Dialogs().Queue(std::move(answer)); }
+const std::vector<DialogRecord>& ModalDialogs() { return Dialogs().Requests(); }
+void ResetDialogs() { Dialogs().Reset(); }
 
 }  // namespace testing
 

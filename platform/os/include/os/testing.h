@@ -31,9 +31,10 @@ int LiveNetServices();
 // Forgets scripted registration outcomes.
 void ResetNetServices();
 
-// Reachability: the flags every reference reads (nullopt: they cannot be read; the default is
-// reachable), whether references can be made at all, the host of the last reference made, and how
-// many references are alive.
+// Reachability: the flags every reference reads (nullopt: they cannot be read) in place of the
+// machine's real network state, which answers until a test sets flags and again after
+// ResetReachability; whether references can be made at all, the host of the last reference made,
+// and how many references are alive.
 void SetReachabilityFlags(std::optional<SCNetworkReachabilityFlags> flags);
 void RefuseReachabilityReferences(bool refuse);
 std::string LastReachabilityHost();
