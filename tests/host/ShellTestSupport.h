@@ -1,6 +1,7 @@
 #pragma once
-// A clean status bar, run loop, running-application list, alert record and resource set for each
-// test of the application shell, and the small resources those tests read.
+// A clean status bar, run loop (its clock held by the test), running-application list, alert
+// record and resource set for each test of the application shell, and the small resources those
+// tests read.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,6 +21,8 @@ class ShellTest : public ::testing::Test {
   static void Reset() {
     os::testing::ResetStatusBar();
     os::testing::ResetTimers();
+    // The tests move the run loop's clock by hand.
+    os::testing::TakeOverRunLoopClock();
     os::testing::ResetApplications();
     os::testing::ResetAlerts();
     arx::testing::ClearResources();

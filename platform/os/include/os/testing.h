@@ -9,6 +9,7 @@
 #include "os/Alert.h"
 #include "os/NetService.h"
 #include "os/Reachability.h"
+#include "os/RunLoop.h"
 #include "os/StatusBar.h"
 
 namespace os::testing {
@@ -66,10 +67,16 @@ const std::vector<ShownAlert>& ShownAlerts();
 void QueueAlertAnswer(int answer);
 void ResetAlerts();
 
-// Main run loop timers: advances the virtual clock and fires every timer that falls due, in time
-// order; returns how many fired.
-int AdvanceRunLoopClock(double seconds);
+// The main run loop's clock. Taken over, it stands still until AdvanceRunLoopClock moves it: the
+// event loop's passes then fire only what is due at the clock's reading, and no longer wait for
+// timers. AdvanceRunLoopClock takes the clock over when a test has not yet, moves it on by the
+// seconds and fires every timer of the mode that falls due on the way, in time order, each with
+// the clock at its fire date; returns how many fired.
+void TakeOverRunLoopClock();
+int AdvanceRunLoopClock(double seconds, const RunLoopMode& mode = kCFRunLoopDefaultMode);
+// Timers the run loop holds, in any mode.
 int PendingTimers();
+// Drops every timer and observer of the run loop and gives its clock back to real time.
 void ResetTimers();
 
 // Running applications: replaces the list of bundle identifiers of every running application

@@ -80,14 +80,16 @@ class App : public OS_AppBase {
   // Runs TerminateApplication and tears the framework down.
   void Terminate();
 
-  // Runs until EndEventLoop is called or the process is asked to quit (SIGINT, SIGTERM).
+  // Runs until EndEventLoop is called or the process is asked to quit (SIGINT, SIGTERM). Between
+  // turns it waits for queued work, at most until the main run loop's next timer is due.
   virtual void RunEventLoop();
   virtual void EndEventLoop();
-  virtual void ModalPumpEventQueue();
 
   // Queues work for the event loop; may be called from any thread.
   void PostToEventLoop(std::function<void()> work);
-  // One turn of the event loop: the queued work, then one idle call. False once the loop ended.
+  // One turn of the event loop: the queued work, one pass of the main run loop in its default
+  // mode (its clock moves on by the time that passed, and timers that fell due fire), then one
+  // idle call. False once the loop ended.
   bool RunOneTurn();
   bool EndRequested() const { return mEndRequested; }
 
