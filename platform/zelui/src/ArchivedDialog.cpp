@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "arx/app/ResourceManager.h"
 #include "zelcore/RecordAndAnswer.h"
 #include "zelcore/xml/DocParserFactory.h"
+#include "zelui/ResourceReader.h"
 #include "zelui/testing.h"
 
 namespace zelui {
@@ -69,7 +69,7 @@ void UI_Popup::SetValueString(const zelcore::UTF16String& text, bool) {
 }
 
 UI_ArchivedDialog::UI_ArchivedDialog(const zelcore::UTF16String& resourceName,
-                                     const arx::app::ResourceManager& resources, zelworkspace::DrawSupplier* supplier,
+                                     const ResourceReader& resources, zelworkspace::DrawSupplier* supplier,
                                      const zelcore::UTF16String& title, OS_Window* parent)
     : mResourceName(resourceName), mSupplier(supplier), mTitle(title), mParent(parent) {
   std::string bytes;

@@ -6,11 +6,12 @@
 
 #include "zelcore/Strings.h"
 
-namespace arx::app {
-class ResourceManager;
-}
 namespace zelworkspace {
 class DrawSupplier;
+}
+
+namespace zelui {
+class ResourceReader;
 }
 
 namespace zelui::ui {
@@ -74,7 +75,7 @@ class UI_ArchivedDialog {
   // Builds the dialog described by the resource of this name and type "xml": its element
   // <control name="..." class="button|popup" rect="left top width height"/> make the controls.
   // A missing or unreadable resource gives a dialog without controls.
-  UI_ArchivedDialog(const zelcore::UTF16String& resourceName, const arx::app::ResourceManager& resources,
+  UI_ArchivedDialog(const zelcore::UTF16String& resourceName, const ResourceReader& resources,
                     zelworkspace::DrawSupplier* supplier, const zelcore::UTF16String& title, OS_Window* parent);
   ~UI_ArchivedDialog();
   UI_ArchivedDialog(const UI_ArchivedDialog&) = delete;

@@ -1,11 +1,11 @@
 #pragma once
 // The workspace menu: a submenu of the main menu that lists the workspaces by name, kept by a
-// platform menu helper, and the command attachment that runs its commands.
+// platform menu helper. The command attachment that runs its commands is built on the application
+// framework's command handlers and lives there (arx/uisupport/WorkspacesCmdAttachment.h).
 #include <functional>
 #include <memory>
 #include <vector>
 
-#include "arx/uisupport/CommandHandler.h"
 #include "zelui/OSMenu.h"
 #include "zelworkspace/Manager.h"
 
@@ -42,28 +42,6 @@ class PlatformMenuHelperBase {
   int mFirstId = 0;
   std::size_t mReserved = 0;  // how many ids the range from mFirstId holds
   std::vector<zelcore::UTF16String> mListed;
-};
-
-// Runs the workspace commands: the first and second fixed commands and the submenu's id are
-// enabled, and a workspace item of the helper's list switches to that workspace. Nothing it is
-// given is owned.
-class WorkspacesCmdAttachment : public arx::uisupport::CommandAttachment {
- public:
-  WorkspacesCmdAttachment(Workspace* workspace, Manager* manager, PlatformMenuHelperBase* helper, int firstCmd,
-                          int subMenuCmd, int secondCmd);
-
-  bool HandleCommand(int commandId) override;
-  bool CommandEnabled(int commandId, bool& enabled, bool& checked, zelcore::UTF16String& menuText) override;
-
-  // Fixed commands run so far, in order.
-  const std::vector<int>& HandledCommands() const { return mHandled; }
-
- private:
-  Workspace* mWorkspace;
-  Manager* mManager;
-  PlatformMenuHelperBase* mHelper;
-  int mFirstCmd, mSubMenuCmd, mSecondCmd;
-  std::vector<int> mHandled;
 };
 
 namespace workspaceutils {
