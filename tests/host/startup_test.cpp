@@ -13,7 +13,7 @@ extern "C" {
 #include "kqkernel/testing.h"
 #include "TempBundle.h"
 #include "engine/testing.h"
-#include "websocketpplua/WebSocketsLua.h"
+#include "websocketpplua/testing.h"
 #include "zelcore/ConsoleCommand.h"
 #include "zelcore/xml/AbstractParseHandler.h"
 #include "zelcore/xml/DocParserFactory.h"

@@ -58,11 +58,6 @@ class DialogResourceHandler : public zelcore::xml::AbstractParseHandler {
 
 namespace ui {
 
-void UI_Popup::DeleteAllItems() {
-  mItems.clear();
-  mValue.clear();
-}
-
 void UI_Popup::SetValueString(const zelcore::UTF16String& text, bool) {
   for (const zelcore::UTF16String& item : mItems)
     if (item == text) mValue = text;

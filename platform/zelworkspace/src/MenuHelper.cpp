@@ -14,8 +14,9 @@ PlatformMenuHelperBase* PlatformMenuHelperBase::NewPlatformMenuHelper(const zelu
 
 PlatformMenuHelperBase::PlatformMenuHelperBase(zelui::utility::OS_MenuP subMenu, Manager* manager,
                                                ReserveCmdRange reserve, bool rebuildOnChange)
-    : mSubMenu(std::move(subMenu)), mManager(manager), mReserve(std::move(reserve)),
-      mRebuildOnChange(rebuildOnChange) {
+    : mSubMenu(std::move(subMenu)), mManager(manager), mReserve(std::move(reserve)) {
+  // The manager here announces no changes, so there is nothing to follow.
+  (void)rebuildOnChange;
   if (mSubMenu) mFixedItems = static_cast<std::size_t>(mSubMenu->Size());
 }
 

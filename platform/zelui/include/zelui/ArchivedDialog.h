@@ -57,7 +57,6 @@ class UI_Popup : public UI_Control {
   using UI_Control::UI_Control;
 
   void AddItem(const zelcore::UTF16String& text) { mItems.push_back(text); }
-  void DeleteAllItems();
   const std::vector<zelcore::UTF16String>& GetItems() const { return mItems; }
   zelcore::UTF16String GetValueString() const { return mValue; }
   // Chooses the item with this text; a text that is no item leaves the choice as it was.

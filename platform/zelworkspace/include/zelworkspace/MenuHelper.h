@@ -17,7 +17,8 @@ class PlatformMenuHelperBase {
   using ReserveCmdRange = std::function<int(int count)>;
 
   // A helper that fills the submenu with one item per workspace of the manager, with command
-  // ids from the reserve function; with rebuildOnChange the list follows the manager's changes.
+  // ids from the reserve function; with rebuildOnChange the list would follow the manager's
+  // changes, which this manager does not announce.
   static PlatformMenuHelperBase* NewPlatformMenuHelper(const zelui::utility::OS_MenuP& subMenu, Manager* manager,
                                                        ReserveCmdRange reserve, bool rebuildOnChange);
   virtual ~PlatformMenuHelperBase() = default;
@@ -26,8 +27,6 @@ class PlatformMenuHelperBase {
   void RebuildMenu();
   // The workspace name for a command id of the list, or null.
   const zelcore::UTF16String* WorkspaceForCommand(int commandId) const;
-  const zelui::utility::OS_MenuP& GetSubMenu() const { return mSubMenu; }
-  bool RebuildsOnChange() const { return mRebuildOnChange; }
 
  protected:
   PlatformMenuHelperBase(zelui::utility::OS_MenuP subMenu, Manager* manager, ReserveCmdRange reserve,
@@ -37,7 +36,6 @@ class PlatformMenuHelperBase {
   zelui::utility::OS_MenuP mSubMenu;
   Manager* mManager;
   ReserveCmdRange mReserve;
-  bool mRebuildOnChange;
   std::size_t mFixedItems = 0;  // items of the submenu before the workspace list
   int mFirstId = 0;
   std::size_t mReserved = 0;  // how many ids the range from mFirstId holds

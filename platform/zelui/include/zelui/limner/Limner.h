@@ -57,10 +57,10 @@ class SurfaceInterface {
 
 class Limner {
  public:
-  Limner(SupplierInterface* supplier, SurfaceInterface* surface) : mSupplier(supplier), mSurface(surface) {}
+  // Nothing is drawn onto the surface here: the calls are recorded instead.
+  Limner(SupplierInterface* supplier, SurfaceInterface* surface) : mSupplier(supplier) { (void)surface; }
 
   SupplierInterface* GetSupplier() const { return mSupplier; }
-  SurfaceInterface* GetSurface() const { return mSurface; }
 
   // Draws the image with its top-left corner at the point, scaled by the factor.
   void DrawImage(const ImageInterface& image, const PointF32& topLeft, float factor);
@@ -70,7 +70,6 @@ class Limner {
 
  private:
   SupplierInterface* mSupplier;
-  SurfaceInterface* mSurface;
   std::vector<std::string> mLog;
 };
 
