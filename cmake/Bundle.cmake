@@ -16,19 +16,24 @@ function(glimmet_bundle_run_paths target)
   set_target_properties(${target} PROPERTIES BUILD_WITH_INSTALL_RPATH ON INSTALL_RPATH "${paths}")
 endfunction()
 
-# glimmet_framework(<target> [<sibling framework>...]): a shared library placed as
-# Frameworks/<target>.framework/<target>, with no "lib" prefix or suffix, finding the sibling
-# frameworks it links beside itself.
+# glimmet_framework(<target> [PRIVATE] [SIBLINGS <framework>...] [USES <stand-in>...]): a shared
+# library placed as Frameworks/<target>.framework/<target>, with no "lib" prefix or suffix, finding
+# the sibling frameworks it links beside itself, and seeing the headers of the stand-ins it uses.
 function(glimmet_framework target)
+  cmake_parse_arguments(ARG "PRIVATE" "" "SIBLINGS;USES" ${ARGN})
   set_target_properties(${target} PROPERTIES
     PREFIX "" SUFFIX "" OUTPUT_NAME ${target}
     LIBRARY_OUTPUT_DIRECTORY ${GLIMMET_FRAMEWORKS_DIR}/${target}.framework)
   set(folders "")
-  foreach(sibling ${ARGN})
+  foreach(sibling ${ARG_SIBLINGS})
     list(APPEND folders "../${sibling}.framework")
   endforeach()
   glimmet_bundle_run_paths(${target} ${folders})
-  glimmet_use_platform_headers(${target})
+  set(scope "")
+  if(ARG_PRIVATE)
+    set(scope PRIVATE)
+  endif()
+  glimmet_use_platform_headers(${target} ${scope} USES ${ARG_USES})
 endfunction()
 
 # The stand-in libraries under platform/ are linked whole into each executable, which exports
@@ -46,35 +51,43 @@ function(glimmet_link_platform target)
     ${GLIMMET_FRAMEWORKS_DIR}/zellua.framework ${GLIMMET_FRAMEWORKS_DIR}/zelwebview.framework)
 endfunction()
 
-# Headers of every stand-in, for the shared libraries, which do not link them.
+# glimmet_use_platform_headers(<target> [PRIVATE] USES <stand-in>...): the headers of the
+# stand-ins the target uses (and of those their headers use), for code that does not link the
+# stand-ins: the shared libraries, and the host's libraries that executables link together with
+# them. PRIVATE when the target's own headers include none of them.
 function(glimmet_use_platform_headers target)
-  file(GLOB standins LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/platform/*)
-  foreach(dir ${standins})
-    if(IS_DIRECTORY ${dir}/include)
-      target_include_directories(${target} PUBLIC ${dir}/include)
-    endif()
+  cmake_parse_arguments(ARG "PRIVATE" "" "USES" ${ARGN})
+  set(scope PUBLIC)
+  if(ARG_PRIVATE)
+    set(scope PRIVATE)
+  endif()
+  foreach(used ${ARG_USES})
+    target_link_libraries(${target} ${scope} platform_${used}_headers)
   endforeach()
   target_link_libraries(${target} PUBLIC PkgConfig::LUA51)
 endfunction()
 
 # glimmet_standin(<name> [USES <stand-in>...] [LIBS <outside library>...]): the stand-in library
-# platform_<name> from its src folder. It sees the headers of the stand-ins it uses but does not
-# link them: only executables link stand-ins, each once and whole (glimmet_link_platform).
+# platform_<name> from its src folder, and platform_<name>_headers, its headers together with
+# those of the stand-ins it uses. It sees only those headers and does not link the stand-ins it
+# uses: only executables link stand-ins, each once and whole (glimmet_link_platform).
 function(glimmet_standin name)
   cmake_parse_arguments(ARG "" "" "USES;LIBS" ${ARGN})
+  add_library(platform_${name}_headers INTERFACE)
+  target_include_directories(platform_${name}_headers INTERFACE ${CMAKE_CURRENT_SOURCE_DIR}/include)
+  foreach(used ${ARG_USES})
+    target_link_libraries(platform_${name}_headers INTERFACE platform_${used}_headers)
+  endforeach()
+  target_link_libraries(platform_${name}_headers INTERFACE ${ARG_LIBS})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/*.cpp)
   if(NOT sources)
     # Headers only, so far.
     add_library(platform_${name} INTERFACE)
-    target_include_directories(platform_${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR}/include)
+    target_link_libraries(platform_${name} INTERFACE platform_${name}_headers)
     return()
   endif()
   add_library(platform_${name} STATIC ${sources})
-  target_include_directories(platform_${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include)
-  foreach(used ${ARG_USES})
-    target_include_directories(platform_${name} PUBLIC ${CMAKE_SOURCE_DIR}/platform/${used}/include)
-  endforeach()
-  target_link_libraries(platform_${name} PUBLIC Threads::Threads ${ARG_LIBS})
+  target_link_libraries(platform_${name} PUBLIC platform_${name}_headers Threads::Threads ${ARG_LIBS})
 endfunction()
 
 # Include prefixes name their owner. The stand-ins own the prefixes named after them (zelcore/,

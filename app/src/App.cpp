@@ -16,6 +16,7 @@ extern "C" {
 #include "arx/app/ResourceManager.h"
 #include "arx/uisupport/CommandRegistry.h"
 #include "arx/uisupport/SyntheticCmdMgr.h"
+#include "arx/uisupport/WorkspacesCmdAttachment.h"
 #include "kqkernel/KqKernel.h"
 #include "os/Event.h"
 #include "zelcore/Config.h"

@@ -5,6 +5,7 @@
 #include "App.h"
 #include "BuiltInWorkspaceProvider.h"
 #include "arx/uisupport/SyntheticCmdMgr.h"
+#include "arx/uisupport/WorkspacesCmdAttachment.h"
 #include "zelworkspace/MenuHelper.h"
 
 namespace fennick {

@@ -1,14 +1,20 @@
 #pragma once
 // The tests of the application shell and the small resources they read. Each test starts with a
 // clean status bar, run loop, running-application list, alert record and resource set, as every
-// test does (ProcessState.h).
+// test does (ProcessState.h), with the run loop's clock held by the test.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "os/testing.h"
+
 namespace glimmet::testing {
 
-class ShellTest : public ::testing::Test {};
+class ShellTest : public ::testing::Test {
+ protected:
+  // The tests move the run loop's clock by hand.
+  void SetUp() override { os::testing::TakeOverRunLoopClock(); }
+};
 
 // The bytes of a PNG file of that size (signature and header chunk; enough to size an image).
 std::string PngOfSize(unsigned width, unsigned height);

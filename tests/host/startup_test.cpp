@@ -12,14 +12,14 @@ extern "C" {
 #include "HostTestSupport.h"
 #include "kqkernel/testing.h"
 #include "TempBundle.h"
-#include "websocketpplua/WebSocketsLua.h"
+#include "engine/testing.h"
+#include "websocketpplua/testing.h"
 #include "zelcore/ConsoleCommand.h"
 #include "zelcore/xml/AbstractParseHandler.h"
 #include "zelcore/xml/DocParserFactory.h"
 #include "zelcore/testing.h"
 #include "zellua/ScriptDirs.h"
 #include "zellua/binding/LuaRef.h"
-#include "zelwebview/GlobalWebView.h"
 
 using namespace glimmet::testing;
 
@@ -53,12 +53,12 @@ TEST(HostStartup, RunsInOrderAndTerminatesInOrder) {
     function fennick_DoIdleLoop() record("idle") end
     function fennick_OnShutdown() record("shutdown") end
   )");
-  const int terminated = zelwebview::testing::TerminateCount();
+  const int shutdownsBefore = engine::testing::ShutdownCount();
   HostRun run;
   ASSERT_TRUE(run.Start());
   EXPECT_TRUE(run.App().IsLuaReady());
   EXPECT_EQ(websocketslua::testing::LastInitialisedState(), run.L());
-  EXPECT_TRUE(zelwebview::testing::IsInitialised());
+  EXPECT_TRUE(engine::testing::IsRunning());
   EXPECT_EQ(lua_gettop(run.L()), 0);
   const auto* command = zelcore::console::CommandRegistry::Get().Find(u"execLua");
   ASSERT_NE(command, nullptr);
@@ -71,8 +71,8 @@ TEST(HostStartup, RunsInOrderAndTerminatesInOrder) {
   run.Stop();
   EXPECT_EQ(Recorded(), (std::vector<std::string>{"bootstrap", "idle", "idle", "shutdown"}));
   EXPECT_EQ(run.App().GetLuaState(), nullptr);
-  EXPECT_FALSE(zelwebview::testing::IsInitialised());
-  EXPECT_EQ(zelwebview::testing::TerminateCount(), terminated + 1);
+  EXPECT_FALSE(engine::testing::IsRunning());
+  EXPECT_EQ(engine::testing::ShutdownCount(), shutdownsBefore + 1);
 }
 
 TEST(HostStartup, BootstrapThatDoesNotCompileIsReportedAndSkipped) {

@@ -6,6 +6,8 @@ local T = require "testlib"
 
 local SECRET = "5e2a7b90-1c4d-4f3e-8b6a-0d9c2e7f4a13"
 local FAILED_START = "Error returned while fetching access token"
+-- What a token request that no test answered delivers.
+local UNANSWERED = "1:no access token for this user"
 
 local received = {}
 local function record(status, data)
@@ -93,18 +95,28 @@ local function body()
   -- pcall cannot be yielded across: the loop turns between the checks, never inside them.
   local result = ulmliblua.ulmLibLogin("ignored", 1)
   pumpUntilIdle()
-  T.test("unscripted login: the fake account's token, with the fixed request values", function()
+  T.test("unscripted login: nobody is signed in, so no token is requested", function()
+    T.eq(result, nil, "login result")
+    T.eq(list(received), "{}", "texts received")
+    T.eq(#glimmet_test.ulmRequests(), 0, "requests")
+    T.eq(#glimmet_test.ulmCreatedRefs(), 1, "one reference")
+  end)
+
+  glimmet_test.ulmAccounts({ "u1" })
+  result = ulmliblua.ulmLibLogin()
+  pumpUntilIdle()
+  T.test("a token request nobody answered fails, with the fixed request values", function()
     T.eq(result, "0,", "login result")
-    T.eq(list(received), "{0:local-fake-access-token}", "texts received")
+    T.eq(list(received), "{" .. UNANSWERED .. "}", "texts received")
     local requests = glimmet_test.ulmRequests()
     T.eq(#requests, 1, "requests")
     local request = requests[1]
     T.eq(request.clientId, "QuorvinVeyra1", "client id")
     T.eq(request.clientSecret, SECRET, "client secret")
-    T.eq(request.userId, "local-fake-user", "user id")
+    T.eq(request.userId, "u1", "user id")
     T.eq(request.deviceToken, "", "the empty value between user id and scopes")
     T.eq(request.scopes, "QuorvinID,openid,sao.veyra", "scopes")
-    T.eq(#glimmet_test.ulmCreatedRefs(), 1, "one reference")
+    T.eq(#glimmet_test.ulmCreatedRefs(), 1, "still one reference")
     T.ok(request.ref ~= 0, "requests use the reference")
   end)
 
@@ -134,6 +146,7 @@ local function body()
 
   T.test("the result goes to the caller's state", function()
     glimmet_test.ulmReset()
+    glimmet_test.ulmAccounts({ "u1" })
     local inner = coroutine.wrap(function() return ulmliblua.ulmLibLogin() end)
     T.eq(inner(), "0,", "from a nested coroutine")
     T.eq(select("#", ulmliblua.ulmLibLogin()), 1, "one value")
@@ -143,6 +156,7 @@ local function body()
   -- A handler that is missing, not a function, or raises drops its outcome; later ones still come.
   for _, handler in ipairs({ false, "not a function", function() error("handler failed") end }) do
     glimmet_test.ulmReset()
+    glimmet_test.ulmAccounts({ "u1" })
     onFetchAccessToken = handler or nil
     ulmliblua.ulmLibLogin()
     pumpUntilIdle()
@@ -150,15 +164,18 @@ local function body()
   received = {}
   onFetchAccessToken = record
   glimmet_test.ulmReset()
+  glimmet_test.ulmAccounts({ "u1" })
   ulmliblua.ulmLibLogin()
   pumpUntilIdle()
   T.test("outcomes without a handler are dropped, later ones delivered", function()
-    T.eq(list(received), "{0:local-fake-access-token}", "texts received")
+    T.eq(list(received), "{" .. UNANSWERED .. "}", "texts received")
   end)
 
   T.test("an outcome held by the library arrives once it is released", function()
     glimmet_test.ulmReset()
     received = {}
+    glimmet_test.ulmAccounts({ "u1" })
+    glimmet_test.ulmQueueAnswer({ data = "tok-held" })
     glimmet_test.ulmHoldAnswers(true)
     T.eq(ulmliblua.ulmLibLogin(), "0,", "login result")
   end)
@@ -166,7 +183,7 @@ local function body()
   T.test("nothing arrives while held", function() T.eq(#received, 0, "texts received") end)
   glimmet_test.ulmHoldAnswers(false)
   pumpUntilIdle()
-  T.test("released", function() T.eq(list(received), "{0:local-fake-access-token}", "texts received") end)
+  T.test("released", function() T.eq(list(received), "{0:tok-held}", "texts received") end)
 end
 
 local runner = coroutine.create(body)

@@ -53,6 +53,34 @@ T.test("local addresses: dotted IPv4, no loopback, an array", function()
   end
 end)
 
+-- Unscripted, the machine's routing tables answer: connected when a route leads off the machine
+-- (a default route, not a rejecting one, through an interface other than the loopback).
+local function machineHasDefaultRoute()
+  local function isSet(flags, bit) return math.floor(tonumber(flags, 16) / bit) % 2 == 1 end
+  local function usable(flags, iface) return isSet(flags, 1) and not isSet(flags, 0x200) and iface ~= "lo" end
+  local v4 = io.open("/proc/net/route")
+  if v4 then
+    for line in v4:lines() do
+      local iface, destination, flags, mask = line:match("^(%S+)%s+(%x+)%s+%x+%s+(%x+)%s+%S+%s+%S+%s+%S+%s+(%x+)")
+      if destination == "00000000" and mask == "00000000" and usable(flags, iface) then v4:close() return true end
+    end
+    v4:close()
+  end
+  local v6 = io.open("/proc/net/ipv6_route")
+  if v6 then
+    for line in v6:lines() do
+      local destination, prefix, flags, iface = line:match("^(%x+) (%x+) .* (%x+)%s+(%S+)$")
+      if destination == string.rep("0", 32) and prefix == "00" and usable(flags, iface) then v6:close() return true end
+    end
+    v6:close()
+  end
+  return false
+end
+
+T.test("unscripted, connected follows the machine's network", function()
+  T.eq(utilitieslua.isConnected(), machineHasDefaultRoute(), "connected")
+end)
+
 -- Reachable is flag 2, connection required flag 4.
 T.cases("connected", {
   { name = "reachable", flags = 2, connected = true },

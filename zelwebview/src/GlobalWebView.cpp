@@ -1,19 +1,14 @@
 #include "zelwebview/GlobalWebView.h"
 
-namespace {
-bool gInitialised = false;
-int gTerminateCount = 0;
-}  // namespace
+#include "engine/cef.h"
 
-// No web engine runs yet: start and stop only keep the process-wide state.
-void GlobalWebViewInitialize(bool) { gInitialised = true; }
-
-void GlobalWebViewTerminate() {
-  gInitialised = false;
-  ++gTerminateCount;
+// The engine runs its message loop on the main thread. No pump is installed yet: no web view
+// exists to need one.
+void GlobalWebViewInitialize(bool) {
+  CefSettings settings;
+  settings.size = sizeof(settings);
+  settings.multi_threaded_message_loop = false;
+  CefInitialize(settings, nullptr);
 }
 
-namespace zelwebview::testing {
-bool IsInitialised() { return gInitialised; }
-int TerminateCount() { return gTerminateCount; }
-}  // namespace zelwebview::testing
+void GlobalWebViewTerminate() { CefShutdown(); }

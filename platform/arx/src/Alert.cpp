@@ -1,21 +1,14 @@
 #include "arx/uisupport/Alert.h"
 
-#include <deque>
-#include <vector>
-
 #include "arx/testing.h"
+#include "zelcore/RecordAndAnswer.h"
 
 namespace arx::uisupport {
 
 namespace {
 
-struct Alerts {
-  std::deque<int> answers;
-  std::vector<testing::ShownAlert> shown;
-};
-
-Alerts& State() {
-  static Alerts alerts;
+zelcore::testing::RecordAndAnswer<testing::ShownAlert, int>& Alerts() {
+  static zelcore::testing::RecordAndAnswer<testing::ShownAlert, int> alerts(Alert::kCancelled);
   return alerts;
 }
 
@@ -23,20 +16,15 @@ Alerts& State() {
 
 int Alert::Show(int alertType, int alertIcon, const zelcore::UTF16String& message,
                 const zelcore::UTF16String& detail, zelworkspace::Workspace* parent) {
-  auto& state = State();
-  state.shown.push_back({alertType, alertIcon, zelcore::UTF16to8(message), zelcore::UTF16to8(detail), parent});
-  if (state.answers.empty()) return kCancelled;
-  const int answer = state.answers.front();
-  state.answers.pop_front();
-  return answer;
+  return Alerts().Ask({alertType, alertIcon, zelcore::UTF16to8(message), zelcore::UTF16to8(detail), parent});
 }
 
 }  // namespace arx::uisupport
 
 namespace arx::testing {
 
-void QueueAlertAnswer(int answer) { uisupport::State().answers.push_back(answer); }
-const std::vector<ShownAlert>& ShownAlerts() { return uisupport::State().shown; }
-void ResetAlerts() { uisupport::State() = uisupport::Alerts{}; }
+void QueueAlertAnswer(int answer) { uisupport::Alerts().Queue(answer); }
+const std::vector<ShownAlert>& ShownAlerts() { return uisupport::Alerts().Requests(); }
+void ResetAlerts() { uisupport::Alerts().Reset(); }
 
 }  // namespace arx::testing

@@ -1,5 +1,7 @@
 #include "arx/app/App.h"
 
+#include <algorithm>
+#include <chrono>
 #include <csignal>
 
 #include "arx/testing.h"
@@ -10,6 +12,7 @@
 #include "arx/app/ResourceManager.h"
 #include "arx/uisupport/CommandRegistry.h"
 #include "os/Menu.h"
+#include "os/RunLoop.h"
 #include "zelui/OSMenu.h"
 #include "zelworkspace/MenuHelper.h"
 #include "zelworkspace/Workspace.h"
@@ -45,8 +48,14 @@ class QuitSignals {
   struct sigaction mOldTerm {};
 };
 
-// How long an idle loop waits for queued work before its next idle turn.
-constexpr auto kIdleInterval = std::chrono::milliseconds(10);
+// How long an idle loop waits for queued work before its next idle turn, unless a run-loop timer
+// falls due sooner.
+constexpr std::chrono::duration<double> kIdleInterval = std::chrono::milliseconds(10);
+
+std::chrono::duration<double> TimeToWait() {
+  const std::optional<double> timer = os::RunLoop::Main().TimeUntilNextTimer(os::kCFRunLoopDefaultMode);
+  return timer ? std::min(kIdleInterval, std::chrono::duration<double>(*timer)) : kIdleInterval;
+}
 
 }  // namespace
 
@@ -132,8 +141,9 @@ void App::RunEventLoop() {
   long turns = 0;
   while (RunOneTurn()) {
     if (gIdleTurnLimit >= 0 && ++turns >= gIdleTurnLimit) break;
+    const auto wait = TimeToWait();
     std::unique_lock<std::mutex> lock(mQueueMutex);
-    mQueueSignal.wait_for(lock, kIdleInterval, [&] { return !mQueue.empty() || mEndRequested; });
+    mQueueSignal.wait_for(lock, wait, [&] { return !mQueue.empty() || mEndRequested; });
   }
 }
 
@@ -147,6 +157,9 @@ bool App::RunOneTurn() {
   }
   for (auto& w : work) w();
   if (mEndRequested) return false;
+  // Run-loop timers that fell due since the last turn fire, on the run loop's clock.
+  os::RunLoop::Main().RunOnce(os::kCFRunLoopDefaultMode);
+  if (mEndRequested) return false;
   DoIdle();
   return !mEndRequested;
 }
@@ -155,8 +168,6 @@ void App::EndEventLoop() {
   mEndRequested = true;
   mQueueSignal.notify_all();
 }
-
-void App::ModalPumpEventQueue() { RunOneTurn(); }
 
 void App::PostToEventLoop(std::function<void()> work) {
   {

@@ -32,7 +32,6 @@ class CommandsHandler : public zelcore::xml::AbstractParseHandler {
 
 bool CommandRegistry::LoadFromBuffer(const std::string& bytes) {
   if (bytes.empty()) return false;
-  mBuffers.push_back(bytes);
   if (auto parser = zelcore::xml::GetParser(std::make_unique<CommandsHandler>(mIds))) parser->ParseBuffer(bytes);
   return true;
 }

@@ -19,7 +19,6 @@ int SyntheticCmdMgr::ReserveCmdRange(int count) {
   return first;
 }
 
-int SyntheticCmdMgr::NextFreeId() { return gNextId; }
 
 int SyntheticCmdMgr::ReserveCmd() { return ReserveCmdRange(1); }
 

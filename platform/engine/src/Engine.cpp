@@ -98,6 +98,7 @@ void CefShutdown() {
   if (!e.running || !e.OnMainThread()) return;
   // Nothing below calls a client any more: every callback first checks that the engine runs.
   e.running = false;
+  ++e.shutdowns;
   e.io.Stop();
   auto tasks = std::move(e.tasks);
   e.tasks.clear();

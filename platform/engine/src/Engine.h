@@ -98,6 +98,8 @@ class Engine {
   void FreeRetired();
 
   bool running = false;
+  // How often the engine was shut down in this process.
+  int shutdowns = 0;
   // Counts start-ups, so a script context made before a restart reaches no extension of it.
   unsigned generation = 0;
   std::thread::id mainThread;

@@ -29,6 +29,7 @@ int RunUntilIdle(int maxTasks) {
 int PendingTasks() { return static_cast<int>(Engine::Get().tasks.size()); }
 
 bool IsRunning() { return Engine::Get().running; }
+int ShutdownCount() { return Engine::Get().shutdowns; }
 
 const CefSettings& RecordedSettings() { return Engine::Get().settings; }
 

@@ -21,8 +21,6 @@ struct KqLuaUniverse {
 namespace {
 
 struct Kernel {
-  bool initialised = false;
-  KqThrowHook throwHook = nullptr;
   std::unique_ptr<KqLuaUniverse> mainUniverse;
   std::map<lua_State*, KqLuaUniverse*> universes;
   std::function<void(lua_State*)> stateOpenedHook;
@@ -35,15 +33,11 @@ Kernel& K() {
 
 }  // namespace
 
-int KrInit() {
-  K().initialised = true;
-  return 0;
-}
+// This kernel keeps no state of its own to set up, and raises no errors of its own, so it never
+// calls a throw hook and keeps none.
+int KrInit() { return 0; }
 
-int KqExceptions_setThrowHook(KqThrowHook hook) {
-  K().throwHook = hook;
-  return 0;
-}
+int KqExceptions_setThrowHook(KqThrowHook) { return 0; }
 
 KqLuaUniverse* KqLuaUniverse_createMainUniverse(int flags) {
   auto& k = K();
@@ -91,8 +85,6 @@ void KqDebuggerSupport_captureCode(KqDebuggerSupport* support, lua_State* L, con
 namespace kqkernel::testing {
 
 void SetStateOpenedHook(std::function<void(lua_State*)> hook) { K().stateOpenedHook = std::move(hook); }
-KqThrowHook InstalledThrowHook() { return K().throwHook; }
-bool IsInitialised() { return K().initialised; }
 
 void SetCaptureCodeHook(KqCaptureCodeHook hook) {
   KqLuaUniverse_createMainUniverse(0)->debugger.capture = hook;

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "ulmlib/testing.h"
+#include "zelcore/RecordAndAnswer.h"
 
 namespace ulmlib {
 
@@ -67,12 +68,7 @@ class Library {
   std::int32_t FetchAccessToken(TokenRequest request, UlmAccessTokenCallback callback) {
     std::lock_guard<std::mutex> lock(mMutex);
     ThrowIfScripted();
-    mRequests.push_back(std::move(request));
-    TokenAnswer answer{0, 0, testing::kFakeAccessToken};
-    if (!mScripted.empty()) {
-      answer = mScripted.front();
-      mScripted.pop_front();
-    }
+    const TokenAnswer answer = mTokens.Ask(std::move(request));
     if (answer.startCode != 0) return answer.startCode;
     mAnswers.push_back({callback, answer.status, answer.data, answer.nullData});
     ++mInFlight;
@@ -103,18 +99,19 @@ class Library {
 
   void ResetScripts() {
     mAccountsCode = 0;
-    mAccountData = testing::AccountXML({testing::kFakeUserId});
-    mScripted.clear();
+    mAccountData = testing::AccountXML({});
+    mTokens.Reset();
     mThrow = false;
-    mRequests.clear();
     mRefs.clear();
   }
 
+  // Nobody is signed in on this machine unless a test says so, and a token request nobody
+  // answered fails.
   std::int32_t mAccountsCode = 0;
-  std::optional<std::string> mAccountData = testing::AccountXML({testing::kFakeUserId});
-  std::deque<TokenAnswer> mScripted;
+  std::optional<std::string> mAccountData = testing::AccountXML({});
+  zelcore::testing::RecordAndAnswer<TokenRequest, TokenAnswer> mTokens{
+      TokenAnswer{0, testing::kUnansweredTokenStatus, testing::kUnansweredTokenText}};
   bool mThrow = false;
-  std::vector<TokenRequest> mRequests;
   std::vector<std::string> mRefs;
   int mUnreleased = 0;
 
@@ -197,7 +194,7 @@ void SetAccounts(std::int32_t code, std::optional<std::string> data) {
 void SetAccountIds(const std::vector<std::string>& userIds) { SetAccounts(0, AccountXML(userIds)); }
 
 void QueueTokenAnswer(const TokenAnswer& answer) {
-  TheLibrary().Script([&](Library& l) { l.mScripted.push_back(answer); });
+  TheLibrary().Script([&](Library& l) { l.mTokens.Queue(answer); });
 }
 
 void ThrowFromCalls(bool enabled) {
@@ -205,7 +202,7 @@ void ThrowFromCalls(bool enabled) {
 }
 
 std::vector<TokenRequest> TokenRequests() {
-  return TheLibrary().Script([](Library& l) { return l.mRequests; });
+  return TheLibrary().Script([](Library& l) { return l.mTokens.Requests(); });
 }
 
 std::vector<std::string> CreatedRefs() {

@@ -1,5 +1,7 @@
 #include "websocketpplua/WebSocketsLua.h"
 
+#include "websocketpplua/testing.h"
+
 namespace websocketslua {
 
 namespace {

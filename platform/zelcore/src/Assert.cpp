@@ -2,25 +2,22 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "zelcore/RecordAndAnswer.h"
 #include "zelcore/testing.h"
 
 namespace zelcore {
 
 namespace {
 
-std::vector<testing::AssertionRecord>& Records() {
-  static std::vector<testing::AssertionRecord> records;
-  return records;
-}
-
-std::deque<testing::AssertAnswer>& Answers() {
-  static std::deque<testing::AssertAnswer> answers;
-  return answers;
+// A dialog the user closes without choosing lets the program continue.
+testing::RecordAndAnswer<testing::AssertionRecord, testing::AssertAnswer>& Dialogs() {
+  static testing::RecordAndAnswer<testing::AssertionRecord, testing::AssertAnswer> dialogs(
+      testing::AssertAnswer::kContinue);
+  return dialogs;
 }
 
 }  // namespace
@@ -29,14 +26,10 @@ bool BreakAfterAssertDialog(bool& siteFlag, const char* condition, const char* m
                             const char* file, int line, const char* function) {
   if (siteFlag) return false;
   auto text = [](const char* s) { return std::string(s ? s : ""); };
-  Records().push_back({text(condition), text(message), text(file), line, text(function)});
   std::fprintf(stderr, "assertion: %s (%s) at %s:%d in %s\n", text(condition).c_str(),
                text(message).c_str(), text(file).c_str(), line, text(function).c_str());
-  testing::AssertAnswer answer = testing::AssertAnswer::kContinue;
-  if (!Answers().empty()) {
-    answer = Answers().front();
-    Answers().pop_front();
-  }
+  const testing::AssertAnswer answer =
+      Dialogs().Ask({text(condition), text(message), text(file), line, text(function)});
   if (answer == testing::AssertAnswer::kIgnoreSite) siteFlag = true;
   return answer == testing::AssertAnswer::kBreak;
 }
@@ -52,12 +45,9 @@ bool IsDebuggerAttached() {
 
 namespace testing {
 
-const std::vector<AssertionRecord>& Assertions() { return Records(); }
-void ResetAssertions() {
-  Records().clear();
-  Answers().clear();
-}
-void QueueAssertAnswer(AssertAnswer answer) { Answers().push_back(answer); }
+const std::vector<AssertionRecord>& Assertions() { return Dialogs().Requests(); }
+void ResetAssertions() { Dialogs().Reset(); }
+void QueueAssertAnswer(AssertAnswer answer) { Dialogs().Queue(answer); }
 
 }  // namespace testing
 

@@ -1,24 +1,20 @@
 #include "zelui/ArchivedDialog.h"
 
-#include <deque>
 #include <sstream>
 
-#include "arx/app/ResourceManager.h"
+#include "zelcore/RecordAndAnswer.h"
 #include "zelcore/xml/DocParserFactory.h"
+#include "zelui/ResourceReader.h"
 #include "zelui/testing.h"
 
 namespace zelui {
 
 namespace {
 
-std::deque<testing::DialogAnswer>& Answers() {
-  static std::deque<testing::DialogAnswer> answers;
-  return answers;
-}
-
-std::vector<testing::DialogRecord>& Records() {
-  static std::vector<testing::DialogRecord> records;
-  return records;
+// A dialog the user closes without choosing is cancelled (the default answer is not OK).
+zelcore::testing::RecordAndAnswer<testing::DialogRecord, testing::DialogAnswer>& Dialogs() {
+  static zelcore::testing::RecordAndAnswer<testing::DialogRecord, testing::DialogAnswer> dialogs;
+  return dialogs;
 }
 
 zelcore::UTF16String Attribute(const zelcore::xml::AttributeMap& attributes, const char16_t* name) {
@@ -62,18 +58,13 @@ class DialogResourceHandler : public zelcore::xml::AbstractParseHandler {
 
 namespace ui {
 
-void UI_Popup::DeleteAllItems() {
-  mItems.clear();
-  mValue.clear();
-}
-
 void UI_Popup::SetValueString(const zelcore::UTF16String& text, bool) {
   for (const zelcore::UTF16String& item : mItems)
     if (item == text) mValue = text;
 }
 
 UI_ArchivedDialog::UI_ArchivedDialog(const zelcore::UTF16String& resourceName,
-                                     const arx::app::ResourceManager& resources, zelworkspace::DrawSupplier* supplier,
+                                     const ResourceReader& resources, zelworkspace::DrawSupplier* supplier,
                                      const zelcore::UTF16String& title, OS_Window* parent)
     : mResourceName(resourceName), mSupplier(supplier), mTitle(title), mParent(parent) {
   std::string bytes;
@@ -108,29 +99,22 @@ ModalResult UI_ArchivedDialog::RunModal() {
     }
   }
 
-  testing::DialogAnswer answer;
-  if (!Answers().empty()) {
-    answer = std::move(Answers().front());
-    Answers().pop_front();
-  }
+  const testing::DialogAnswer answer = Dialogs().Ask(std::move(record));
   for (const auto& [name, text] : answer.choices)
     if (auto* popup = dynamic_cast<UI_Popup*>(FindControlByName(name))) popup->SetValueString(text, true);
   // Without an OK button the dialog can only be cancelled.
-  record.result = answer.ok && mOKButton ? kModalOK : kModalCancel;
-  Records().push_back(record);
-  return record.result;
+  const ModalResult result = answer.ok && mOKButton ? kModalOK : kModalCancel;
+  Dialogs().Last().result = result;
+  return result;
 }
 
 }  // namespace ui
 
 namespace testing {
 
-void QueueDialogAnswer(DialogAnswer answer) { Answers().push_back(std::move(answer)); }
-const std::vector<DialogRecord>& ModalDialogs() { return Records(); }
-void ResetDialogs() {
-  Answers().clear();
-  Records().clear();
-}
+void QueueDialogAnswer(DialogAnswer answer) { Dialogs().Queue(std::move(answer)); }
+const std::vector<DialogRecord>& ModalDialogs() { return Dialogs().Requests(); }
+void ResetDialogs() { Dialogs().Reset(); }
 
 }  // namespace testing
 

@@ -100,7 +100,7 @@ UI_XMLMenuParser::UI_XMLMenuParser(OS_Menu* menu, const std::string& xml, SubMen
                                    CommandIDForName commandIdForName) {
   if (menu == nullptr) return;
   auto parser = zelcore::xml::GetParser(std::make_unique<MenuHandler>(menu, subMenus, commandIdForName));
-  mSucceeded = parser && parser->ParseBuffer(xml) == zelcore::xml::kParseSucceeded;
+  if (parser) parser->ParseBuffer(xml);
 }
 
 }  // namespace zelui::utility

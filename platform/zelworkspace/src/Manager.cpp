@@ -8,13 +8,15 @@ WorkspaceBuilder::WorkspaceBuilder(Workspace* workspace, bool builtIn, bool desc
 
 Manager::Manager(Workspace* workspace, const zelcore::UTF16String& userDir, const zelcore::UTF16String& modifiedDir,
                  const zelcore::UTF16String& factoryDir, WorkspaceProviderBase* provider, bool readOnly)
-    : mWorkspace(workspace), mDirs{userDir, modifiedDir, factoryDir}, mProvider(provider), mReadOnly(readOnly) {}
+    : mWorkspace(workspace), mDirs{userDir, modifiedDir, factoryDir}, mProvider(provider) {
+  // Nothing is saved here, so read-only changes nothing.
+  (void)readOnly;
+}
 
 void Manager::Initialize() {
   mNames.clear();
   if (mProvider != nullptr) mProvider->GetWorkspaces(mNames);
   mCurrent = mNames.empty() ? zelcore::UTF16String() : mNames.front();
-  mInitialized = true;
 }
 
 bool Manager::SwitchToWorkspace(const zelcore::UTF16String& name) {

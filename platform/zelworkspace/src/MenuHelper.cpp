@@ -14,8 +14,9 @@ PlatformMenuHelperBase* PlatformMenuHelperBase::NewPlatformMenuHelper(const zelu
 
 PlatformMenuHelperBase::PlatformMenuHelperBase(zelui::utility::OS_MenuP subMenu, Manager* manager,
                                                ReserveCmdRange reserve, bool rebuildOnChange)
-    : mSubMenu(std::move(subMenu)), mManager(manager), mReserve(std::move(reserve)),
-      mRebuildOnChange(rebuildOnChange) {
+    : mSubMenu(std::move(subMenu)), mManager(manager), mReserve(std::move(reserve)) {
+  // The manager here announces no changes, so there is nothing to follow.
+  (void)rebuildOnChange;
   if (mSubMenu) mFixedItems = static_cast<std::size_t>(mSubMenu->Size());
 }
 
@@ -38,34 +39,6 @@ const zelcore::UTF16String* PlatformMenuHelperBase::WorkspaceForCommand(int comm
   if (mFirstId <= 0 || commandId < mFirstId) return nullptr;
   const auto index = static_cast<std::size_t>(commandId - mFirstId);
   return index < mListed.size() ? &mListed[index] : nullptr;
-}
-
-WorkspacesCmdAttachment::WorkspacesCmdAttachment(Workspace* workspace, Manager* manager,
-                                                 PlatformMenuHelperBase* helper, int firstCmd, int subMenuCmd,
-                                                 int secondCmd)
-    : mWorkspace(workspace), mManager(manager), mHelper(helper), mFirstCmd(firstCmd), mSubMenuCmd(subMenuCmd),
-      mSecondCmd(secondCmd) {}
-
-bool WorkspacesCmdAttachment::HandleCommand(int commandId) {
-  if (commandId == mFirstCmd || commandId == mSecondCmd) {
-    mHandled.push_back(commandId);
-    return true;
-  }
-  const zelcore::UTF16String* name = mHelper != nullptr ? mHelper->WorkspaceForCommand(commandId) : nullptr;
-  return name != nullptr && mManager != nullptr && mManager->SwitchToWorkspace(*name);
-}
-
-bool WorkspacesCmdAttachment::CommandEnabled(int commandId, bool& enabled, bool& checked, zelcore::UTF16String&) {
-  if (commandId == mFirstCmd || commandId == mSecondCmd || commandId == mSubMenuCmd) {
-    enabled = mWorkspace != nullptr && mManager != nullptr;
-    checked = false;
-    return true;
-  }
-  const zelcore::UTF16String* name = mHelper != nullptr ? mHelper->WorkspaceForCommand(commandId) : nullptr;
-  if (name == nullptr || mManager == nullptr) return false;
-  enabled = true;
-  checked = *name == mManager->GetCurrentWorkspaceName();
-  return true;
 }
 
 namespace workspaceutils {

@@ -30,11 +30,6 @@ bool Workspace::ToggleTab(const zelcore::UTF16String& tabType) {
   return false;
 }
 
-TabPanel* Workspace::FindTab(const zelcore::UTF16String& tabType) const {
-  const auto it = mShown.find(tabType);
-  return it == mShown.end() ? nullptr : it->second.get();
-}
-
 void Workspace::VisitTabs(TabVisitor& visitor) const {
   for (const auto& shown : mShown)
     if (!visitor.VisitTab(shown.second.get())) return;

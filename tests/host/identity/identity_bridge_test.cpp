@@ -92,8 +92,10 @@ std::string Login(lua_State* L) {
 
 class IdentityBridge : public ::testing::Test {
  protected:
+  // One user is signed in; a token request gets what a test queued, else it fails.
   void SetUp() override {
     ut::Reset();
+    ut::SetAccountIds({"user"});
     gReceived.clear();
     L = OpenState();
   }
@@ -165,9 +167,10 @@ TEST_F(IdentityBridge, LateAnswerAfterCloseIsDropped) {
   L = nullptr;
 
   L = OpenState();
+  ut::QueueTokenAnswer({0, 0, "token", false});
   ASSERT_EQ(Login(L), "0,");
   loop.PumpUntilIdle();
-  EXPECT_EQ(gReceived, std::vector<std::string>{std::string("0:") + ut::kFakeAccessToken});
+  EXPECT_EQ(gReceived, std::vector<std::string>{"0:token"});
 }
 
 // An outcome queued for a closed state does not reach the state opened after it.
@@ -219,9 +222,10 @@ TEST_F(IdentityBridge, RaisingGlobalsLookupDropsOnlyThatOutcome) {
   lua_settop(L, 0);
 
   lua_register(L, "onFetchAccessToken", RecordOutcome);
+  ut::QueueTokenAnswer({0, 0, "token", false});
   ASSERT_EQ(Login(L), "0,");
   loop.PumpUntilIdle();
-  EXPECT_EQ(gReceived, std::vector<std::string>{std::string("0:") + ut::kFakeAccessToken});
+  EXPECT_EQ(gReceived, std::vector<std::string>{"0:token"});
 }
 
 }  // namespace

@@ -4,8 +4,3 @@
 // Starts the engine; with useTimerPump the engine is pumped from a run-loop timer.
 void GlobalWebViewInitialize(bool useTimerPump);
 void GlobalWebViewTerminate();
-
-namespace zelwebview::testing {
-bool IsInitialised();
-int TerminateCount();
-}  // namespace zelwebview::testing

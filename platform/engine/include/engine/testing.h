@@ -14,6 +14,8 @@ namespace engine::testing {
 int RunUntilIdle(int maxTasks = 10000);
 int PendingTasks();
 bool IsRunning();
+// How often the engine was shut down in this process.
+int ShutdownCount();
 
 // The settings of the last CefInitialize, and the extensions registered since.
 const CefSettings& RecordedSettings();

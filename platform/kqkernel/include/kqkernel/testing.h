@@ -8,8 +8,6 @@ namespace kqkernel::testing {
 
 // Called with every state the kernel opens, right after it is opened.
 void SetStateOpenedHook(std::function<void(lua_State*)> hook);
-KqThrowHook InstalledThrowHook();
-bool IsInitialised();
 // Installs (or with null removes) a debugger capture hook on the main universe.
 void SetCaptureCodeHook(KqCaptureCodeHook hook);
 

@@ -21,9 +21,6 @@ class Alert {
   // Shows the alert and waits until it is dismissed.
   int RunModal();
 
-  const std::string& MessageText() const { return mMessage; }
-  const std::string& InformativeText() const { return mInformative; }
-
  private:
   std::string mMessage, mInformative;
   std::string mButtons[3];

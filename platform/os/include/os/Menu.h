@@ -24,7 +24,6 @@ class Menu {
   static std::shared_ptr<Menu> New();
 
   void AddItem(MenuItem item) { mItems.push_back(std::move(item)); }
-  void RemoveAllItems() { mItems.clear(); }
   const std::vector<MenuItem>& Items() const { return mItems; }
   std::vector<MenuItem>& Items() { return mItems; }
 

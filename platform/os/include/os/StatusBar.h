@@ -71,7 +71,6 @@ class StatusBar {
   double Thickness() const { return mThickness; }
   // A new item, shown in the bar until removed; the bar holds it as well as the caller.
   std::shared_ptr<StatusItem> StatusItemWithLength(double length);
-  void RemoveStatusItem(const std::shared_ptr<StatusItem>& item);
   const std::vector<std::shared_ptr<StatusItem>>& Items() const { return mItems; }
 
  private:

@@ -1,35 +1,22 @@
 #pragma once
-// Timers on the main run loop. The run loop's clock is virtual: time passes only when a test
-// advances it (os::testing::AdvanceRunLoopClock), so a timer never fires on its own.
+// Timers that send an action to a target, scheduled on the main run loop in its default mode.
 #include <string>
 
 #include "os/ActionTarget.h"
+#include "os/RunLoop.h"
 
 namespace os {
 
-class Timer {
+class Timer : public RunLoopTimer {
  public:
-  // Schedules the action on the main run loop after the interval (seconds); a repeating timer
-  // fires again every interval. userInfo is handed to the target as the sender's info.
+  // Schedules the action after the interval (seconds) from now on the run loop's clock; a
+  // repeating timer sends it again every interval. The run loop holds the timer until it is
+  // invalidated, or has fired once when it does not repeat; the pointer is good until then.
+  // userInfo is not kept: no target here reads it.
   static Timer* ScheduledTimer(double interval, ActionTarget* target, const std::string& selector, void* userInfo,
                                bool repeats);
-  void* UserInfo() const { return mUserInfo; }
-  bool IsValid() const { return mValid; }
-  void Invalidate();
 
-  Timer(double fireAt, double interval, ActionTarget* target, std::string selector, void* userInfo, bool repeats)
-      : mFireAt(fireAt), mInterval(interval), mTarget(target), mSelector(std::move(selector)),
-        mUserInfo(userInfo), mRepeats(repeats) {}
-
- private:
-  friend struct RunLoopTimers;
-  double mFireAt;
-  double mInterval;
-  ActionTarget* mTarget;
-  std::string mSelector;
-  void* mUserInfo;
-  bool mRepeats;
-  bool mValid = true;
+  Timer(double fireDate, double interval, ActionTarget* target, const std::string& selector);
 };
 
 }  // namespace os

@@ -9,6 +9,7 @@
 #include "os/Alert.h"
 #include "os/NetService.h"
 #include "os/Reachability.h"
+#include "os/RunLoop.h"
 #include "os/Screen.h"
 #include "os/StatusBar.h"
 
@@ -32,9 +33,10 @@ int LiveNetServices();
 // Forgets scripted registration outcomes.
 void ResetNetServices();
 
-// Reachability: the flags every reference reads (nullopt: they cannot be read; the default is
-// reachable), whether references can be made at all, the host of the last reference made, and how
-// many references are alive.
+// Reachability: the flags every reference reads (nullopt: they cannot be read) in place of the
+// machine's real network state, which answers until a test sets flags and again after
+// ResetReachability; whether references can be made at all, the host of the last reference made,
+// and how many references are alive.
 void SetReachabilityFlags(std::optional<SCNetworkReachabilityFlags> flags);
 void RefuseReachabilityReferences(bool refuse);
 std::string LastReachabilityHost();
@@ -66,10 +68,16 @@ const std::vector<ShownAlert>& ShownAlerts();
 void QueueAlertAnswer(int answer);
 void ResetAlerts();
 
-// Main run loop timers: advances the virtual clock and fires every timer that falls due, in time
-// order; returns how many fired.
-int AdvanceRunLoopClock(double seconds);
+// The main run loop's clock. Taken over, it stands still until AdvanceRunLoopClock moves it: the
+// event loop's passes then fire only what is due at the clock's reading, and no longer wait for
+// timers. AdvanceRunLoopClock takes the clock over when a test has not yet, moves it on by the
+// seconds and fires every timer of the mode that falls due on the way, in time order, each with
+// the clock at its fire date; returns how many fired.
+void TakeOverRunLoopClock();
+int AdvanceRunLoopClock(double seconds, const RunLoopMode& mode = kCFRunLoopDefaultMode);
+// Timers the run loop holds, in any mode.
 int PendingTimers();
+// Drops every timer and observer of the run loop and gives its clock back to real time.
 void ResetTimers();
 
 // Running applications: replaces the list of bundle identifiers of every running application

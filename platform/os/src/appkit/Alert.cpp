@@ -1,21 +1,15 @@
 #include "os/Alert.h"
 
-#include <deque>
-#include <vector>
-
 #include "os/testing.h"
+#include "zelcore/RecordAndAnswer.h"
 
 namespace os {
 
 namespace {
 
-struct Alerts {
-  std::vector<testing::ShownAlert> shown;
-  std::deque<int> answers;
-};
-
-Alerts& State() {
-  static Alerts alerts;
+// An alert closed without choosing answers as its alternate, cancelling button does.
+zelcore::testing::RecordAndAnswer<testing::ShownAlert, int>& Alerts() {
+  static zelcore::testing::RecordAndAnswer<testing::ShownAlert, int> alerts(kAlertAlternateReturn);
   return alerts;
 }
 
@@ -34,19 +28,13 @@ std::unique_ptr<Alert> Alert::AlertWithMessageText(const std::string& message, c
   return alert;
 }
 
-int Alert::RunModal() {
-  State().shown.push_back({mMessage, mInformative, mButtons[0]});
-  if (State().answers.empty()) return kAlertAlternateReturn;
-  const int answer = State().answers.front();
-  State().answers.pop_front();
-  return answer;
-}
+int Alert::RunModal() { return Alerts().Ask({mMessage, mInformative, mButtons[0]}); }
 
 namespace testing {
 
-const std::vector<ShownAlert>& ShownAlerts() { return State().shown; }
-void QueueAlertAnswer(int answer) { State().answers.push_back(answer); }
-void ResetAlerts() { State() = Alerts(); }
+const std::vector<ShownAlert>& ShownAlerts() { return Alerts().Requests(); }
+void QueueAlertAnswer(int answer) { Alerts().Queue(answer); }
+void ResetAlerts() { Alerts().Reset(); }
 
 }  // namespace testing
 

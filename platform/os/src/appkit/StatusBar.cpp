@@ -1,6 +1,5 @@
 #include "os/StatusBar.h"
 
-#include <algorithm>
 #include <cstdint>
 
 #include "os/testing.h"
@@ -50,10 +49,6 @@ StatusBar& StatusBar::SystemStatusBar() {
 std::shared_ptr<StatusItem> StatusBar::StatusItemWithLength(double length) {
   mItems.push_back(std::make_shared<StatusItem>(length));
   return mItems.back();
-}
-
-void StatusBar::RemoveStatusItem(const std::shared_ptr<StatusItem>& item) {
-  mItems.erase(std::remove(mItems.begin(), mItems.end(), item), mItems.end());
 }
 
 struct StatusBarAccess {

@@ -2,8 +2,8 @@
 // What only tests do with the identity library stand-in: script accounts, token answers and
 // failures, read the requests, and wait for the library's thread.
 //
-// Unscripted, the library knows one plainly fake local account, kFakeUserId, and answers every
-// token request with success and kFakeAccessToken.
+// Unscripted, nobody is signed in: the account data lists no account, and a token request that
+// was given no answer starts and then fails with kUnansweredTokenStatus and kUnansweredTokenText.
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -12,8 +12,8 @@
 
 namespace ulmlib::testing {
 
-constexpr const char* kFakeUserId = "local-fake-user";
-constexpr const char* kFakeAccessToken = "local-fake-access-token";
+constexpr std::int32_t kUnansweredTokenStatus = 1;
+constexpr const char* kUnansweredTokenText = "no access token for this user";
 
 // The error every call raises while ThrowFromCalls is set.
 struct LibraryFailure : std::runtime_error {
@@ -36,7 +36,7 @@ struct TokenAnswer {
   bool nullData = false;
 };
 // Answers for the next token requests, in the order the requests come; once they are used up,
-// requests get the fake token.
+// requests fail (kUnansweredTokenStatus).
 void QueueTokenAnswer(const TokenAnswer& answer);
 
 // Every library call raises LibraryFailure while set.

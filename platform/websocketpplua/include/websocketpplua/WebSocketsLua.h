@@ -8,9 +8,4 @@ namespace websocketslua {
 
 void InitLua(lua_State* L);
 
-namespace testing {
-// The state the entry was last called with, or null.
-lua_State* LastInitialisedState();
-}  // namespace testing
-
 }  // namespace websocketslua

@@ -10,10 +10,9 @@ void SetClientInternalVersion(const UTF16String& value);
 void SetCompanyName(const UTF16String& value);
 void SetClientBuildNumber(const UTF16String& value);
 
+// What the folders are named after. The internal version and build number name nothing here.
 const UTF16String& GetClientName();
 const UTF16String& GetClientVersion();
-const UTF16String& GetClientInternalVersion();
 const UTF16String& GetCompanyName();
-const UTF16String& GetClientBuildNumber();
 
 }  // namespace zelcore::config

@@ -20,7 +20,6 @@ class PropList {
   // Counted references: the list is destroyed when the last one goes.
   void AddRef() const;
   void Release() const;
-  int RefCount() const { return mRefCount.load(); }
 
   // False when the key holds no value of that kind.
   bool GetStringValue(const UTF8String& key, UTF8String& value) const;

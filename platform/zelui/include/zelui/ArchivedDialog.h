@@ -7,11 +7,12 @@
 #include "zelcore/Strings.h"
 #include "zelui/ui/Geometry.h"
 
-namespace arx::app {
-class ResourceManager;
-}
 namespace zelworkspace {
 class DrawSupplier;
+}
+
+namespace zelui {
+class ResourceReader;
 }
 
 namespace zelui::ui {
@@ -50,7 +51,6 @@ class UI_Popup : public UI_Control {
   using UI_Control::UI_Control;
 
   void AddItem(const zelcore::UTF16String& text) { mItems.push_back(text); }
-  void DeleteAllItems();
   const std::vector<zelcore::UTF16String>& GetItems() const { return mItems; }
   zelcore::UTF16String GetValueString() const { return mValue; }
   // Chooses the item with this text; a text that is no item leaves the choice as it was.
@@ -68,7 +68,7 @@ class UI_ArchivedDialog {
   // Builds the dialog described by the resource of this name and type "xml": its element
   // <control name="..." class="button|popup" rect="left top width height"/> make the controls.
   // A missing or unreadable resource gives a dialog without controls.
-  UI_ArchivedDialog(const zelcore::UTF16String& resourceName, const arx::app::ResourceManager& resources,
+  UI_ArchivedDialog(const zelcore::UTF16String& resourceName, const ResourceReader& resources,
                     zelworkspace::DrawSupplier* supplier, const zelcore::UTF16String& title, OS_Window* parent);
   ~UI_ArchivedDialog();
   UI_ArchivedDialog(const UI_ArchivedDialog&) = delete;

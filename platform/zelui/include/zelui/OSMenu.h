@@ -23,7 +23,6 @@ class OS_Menu {
   void Release() const {
     if (mRefCount.fetch_sub(1) == 1) delete this;
   }
-  int RefCount() const { return mRefCount.load(); }
 
   os::Menu* GetPlatformMenu() const { return mMenu.get(); }
   const std::shared_ptr<os::Menu>& PlatformMenu() const { return mMenu; }
@@ -65,12 +64,8 @@ class UI_XMLMenuParser {
   using CommandIDForName = std::function<int(const zelcore::UTF16String&)>;
   using SubMenuMap = std::map<zelcore::UTF16String, OS_MenuP>;
 
-  // Parses at once; Succeeded tells whether the description was read whole.
+  // Parses at once; a description that cannot be read whole adds the items read before the fault.
   UI_XMLMenuParser(OS_Menu* menu, const std::string& xml, SubMenuMap& subMenus, CommandIDForName commandIdForName);
-  bool Succeeded() const { return mSucceeded; }
-
- private:
-  bool mSucceeded = false;
 };
 
 }  // namespace zelui::utility

@@ -26,7 +26,6 @@ class KeyframeThemeEditor : public ThemeEditor {
   void SetColorKeyValue(int key, float position, const ColorKeyValue& value) { mKeys[{key, position}] = value; }
   // The value at exactly that key and position, or null.
   const ColorKeyValue* GetColorKeyValue(int key, float position) const;
-  size_t KeyframeCount() const { return mKeys.size(); }
 
  private:
   std::map<std::pair<int, float>, ColorKeyValue> mKeys;

@@ -27,18 +27,17 @@ class BuiltInWorkspaceProviderBase : public WorkspaceProviderBase {
 class Manager {
  public:
   // The folders: the user's workspaces, the user's changed built-in workspaces, the factory ones.
-  // The provider is not owned. readOnly keeps the manager from saving.
+  // The provider is not owned. readOnly would keep the manager from saving; this one saves
+  // nothing.
   Manager(Workspace* workspace, const zelcore::UTF16String& userDir, const zelcore::UTF16String& modifiedDir,
           const zelcore::UTF16String& factoryDir, WorkspaceProviderBase* provider, bool readOnly);
 
   // Collects the workspace names from the provider; the first becomes current.
   void Initialize();
-  bool IsInitialized() const { return mInitialized; }
 
   const std::vector<zelcore::UTF16String>& GetWorkspaceNames() const { return mNames; }
   const zelcore::UTF16String& GetCurrentWorkspaceName() const { return mCurrent; }
   const std::vector<zelcore::UTF16String>& GetWorkspaceDirs() const { return mDirs; }
-  bool IsReadOnly() const { return mReadOnly; }
 
   // Makes the named workspace current with the layout its provider describes; false when the
   // provider gives no builder for it.
@@ -50,8 +49,6 @@ class Manager {
   Workspace* mWorkspace;
   std::vector<zelcore::UTF16String> mDirs;
   WorkspaceProviderBase* mProvider;
-  bool mReadOnly;
-  bool mInitialized = false;
   std::vector<zelcore::UTF16String> mNames;
   zelcore::UTF16String mCurrent;
   std::unique_ptr<WorkspaceBuilder> mLayout;

@@ -1,11 +1,11 @@
 #pragma once
 // The workspace menu: a submenu of the main menu that lists the workspaces by name, kept by a
-// platform menu helper, and the command attachment that runs its commands.
+// platform menu helper. The command attachment that runs its commands is built on the application
+// framework's command handlers and lives there (arx/uisupport/WorkspacesCmdAttachment.h).
 #include <functional>
 #include <memory>
 #include <vector>
 
-#include "arx/uisupport/CommandHandler.h"
 #include "zelui/OSMenu.h"
 #include "zelworkspace/Manager.h"
 
@@ -17,7 +17,8 @@ class PlatformMenuHelperBase {
   using ReserveCmdRange = std::function<int(int count)>;
 
   // A helper that fills the submenu with one item per workspace of the manager, with command
-  // ids from the reserve function; with rebuildOnChange the list follows the manager's changes.
+  // ids from the reserve function; with rebuildOnChange the list would follow the manager's
+  // changes, which this manager does not announce.
   static PlatformMenuHelperBase* NewPlatformMenuHelper(const zelui::utility::OS_MenuP& subMenu, Manager* manager,
                                                        ReserveCmdRange reserve, bool rebuildOnChange);
   virtual ~PlatformMenuHelperBase() = default;
@@ -26,8 +27,6 @@ class PlatformMenuHelperBase {
   void RebuildMenu();
   // The workspace name for a command id of the list, or null.
   const zelcore::UTF16String* WorkspaceForCommand(int commandId) const;
-  const zelui::utility::OS_MenuP& GetSubMenu() const { return mSubMenu; }
-  bool RebuildsOnChange() const { return mRebuildOnChange; }
 
  protected:
   PlatformMenuHelperBase(zelui::utility::OS_MenuP subMenu, Manager* manager, ReserveCmdRange reserve,
@@ -37,33 +36,10 @@ class PlatformMenuHelperBase {
   zelui::utility::OS_MenuP mSubMenu;
   Manager* mManager;
   ReserveCmdRange mReserve;
-  bool mRebuildOnChange;
   std::size_t mFixedItems = 0;  // items of the submenu before the workspace list
   int mFirstId = 0;
   std::size_t mReserved = 0;  // how many ids the range from mFirstId holds
   std::vector<zelcore::UTF16String> mListed;
-};
-
-// Runs the workspace commands: the first and second fixed commands and the submenu's id are
-// enabled, and a workspace item of the helper's list switches to that workspace. Nothing it is
-// given is owned.
-class WorkspacesCmdAttachment : public arx::uisupport::CommandAttachment {
- public:
-  WorkspacesCmdAttachment(Workspace* workspace, Manager* manager, PlatformMenuHelperBase* helper, int firstCmd,
-                          int subMenuCmd, int secondCmd);
-
-  bool HandleCommand(int commandId) override;
-  bool CommandEnabled(int commandId, bool& enabled, bool& checked, zelcore::UTF16String& menuText) override;
-
-  // Fixed commands run so far, in order.
-  const std::vector<int>& HandledCommands() const { return mHandled; }
-
- private:
-  Workspace* mWorkspace;
-  Manager* mManager;
-  PlatformMenuHelperBase* mHelper;
-  int mFirstCmd, mSubMenuCmd, mSecondCmd;
-  std::vector<int> mHandled;
 };
 
 namespace workspaceutils {

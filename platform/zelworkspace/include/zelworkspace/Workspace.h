@@ -93,14 +93,11 @@ class Workspace {
 
   // Takes ownership of the creator.
   void RegisterTabCreator(std::unique_ptr<TabCreator> creator);
-  const std::vector<std::unique_ptr<TabCreator>>& TabCreators() const { return mCreators; }
 
   // Shows a tab of the type (made by its creator) or closes the one shown; false when no
   // creator makes that type, or when the tab shown does not allow closing.
   bool ToggleTab(const zelcore::UTF16String& tabType);
   bool IsTabShown(const zelcore::UTF16String& tabType) const { return mShown.count(tabType) != 0; }
-  // The panel of the type that is shown, or null.
-  TabPanel* FindTab(const zelcore::UTF16String& tabType) const;
   // Visits every shown tab until the visitor says stop.
   void VisitTabs(TabVisitor& visitor) const;
 

@@ -13,7 +13,6 @@ class Workspace;
 // One frame of a window, with the tab types it shows.
 class FrameBuilder {
  public:
-  void AddTab(const zelcore::UTF16String& tabType) { mTabs.push_back(tabType); }
   const std::vector<zelcore::UTF16String>& Tabs() const { return mTabs; }
 
  private:

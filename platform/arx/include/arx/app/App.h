@@ -40,10 +40,9 @@ class AppBase {
   zelworkspace::Manager* GetWorkspaceManager() const { return mWorkspaceManager.get(); }
   // The main menu bar, built from the start-up arguments' menu resources; null before start-up.
   const std::shared_ptr<os::Menu>& GetMainMenu() const { return mMainMenu; }
-  zelcore::config::ErrorManager* GetErrorManager() const { return mErrorManager.get(); }
-  // Commands with ids from this bound on are disabled unless a handler enables them.
-  void AutoDisableUserCmds(int bound) { mAutoDisableBound = bound; }
-  int AutoDisableBound() const { return mAutoDisableBound; }
+  // Commands with ids from this bound on would be disabled unless a handler enables them; this
+  // framework builds no menu state, so there is nothing to disable.
+  void AutoDisableUserCmds(int bound) { (void)bound; }
 
   // The application's settings, held in memory for the life of the application object.
   zelcore::proplist::PropList& GetAppSettings();
@@ -60,7 +59,6 @@ class AppBase {
   std::unique_ptr<zelworkspace::Manager> mWorkspaceManager;
   std::unique_ptr<zelworkspace::PlatformMenuHelperBase> mWorkspaceMenuHelper;
   std::shared_ptr<os::Menu> mMainMenu;
-  int mAutoDisableBound = 0;
   zelcore::proplist::PropListRef mAppSettings;
   AppActivationBroadcaster mAppActivationNotifier;
 };
@@ -80,14 +78,16 @@ class App : public OS_AppBase {
   // Runs TerminateApplication and tears the framework down.
   void Terminate();
 
-  // Runs until EndEventLoop is called or the process is asked to quit (SIGINT, SIGTERM).
+  // Runs until EndEventLoop is called or the process is asked to quit (SIGINT, SIGTERM). Between
+  // turns it waits for queued work, at most until the main run loop's next timer is due.
   virtual void RunEventLoop();
   virtual void EndEventLoop();
-  virtual void ModalPumpEventQueue();
 
   // Queues work for the event loop; may be called from any thread.
   void PostToEventLoop(std::function<void()> work);
-  // One turn of the event loop: the queued work, then one idle call. False once the loop ended.
+  // One turn of the event loop: the queued work, one pass of the main run loop in its default
+  // mode (its clock moves on by the time that passed, and timers that fell due fire), then one
+  // idle call. False once the loop ended.
   bool RunOneTurn();
   bool EndRequested() const { return mEndRequested; }
 

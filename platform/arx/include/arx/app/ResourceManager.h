@@ -4,14 +4,15 @@
 #include <string>
 
 #include "zelcore/Strings.h"
+#include "zelui/ResourceReader.h"
 
 namespace arx::app {
 
-class ResourceManager {
+class ResourceManager : public zelui::ResourceReader {
  public:
   bool Exists(const zelcore::UTF16String& name, const zelcore::UTF16String& type) const;
   // Replaces bytes with the resource's content; false when there is no such resource.
-  bool Read(const zelcore::UTF16String& name, const zelcore::UTF16String& type, std::string& bytes) const;
+  bool Read(const zelcore::UTF16String& name, const zelcore::UTF16String& type, std::string& bytes) const override;
 };
 
 ResourceManager& GetAppResourceManager();

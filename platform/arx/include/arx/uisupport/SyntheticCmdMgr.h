@@ -12,7 +12,6 @@ class SyntheticCmdMgr {
   static int ReserveCmd();
   // Whether the id is one reserved so far.
   static bool IsSyntheticCmdID(int id);
-  static int NextFreeId();
 };
 
 }  // namespace arx::uisupport
