@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "zelui/ArchivedDialog.h"
+#include "zelui/ui/ControlsTesting.h"
 #include "zelui/ui/NodeTesting.h"
 
 namespace zelui::testing {
