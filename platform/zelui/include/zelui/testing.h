@@ -9,6 +9,7 @@
 #include "zelui/ArchivedDialog.h"
 #include "zelui/datatransfer/DataTransfer.h"
 #include "zelui/limner/Limner.h"
+#include "zelui/ui/ControlsTesting.h"
 #include "zelui/ui/NodeTesting.h"
 
 namespace zelui::testing {

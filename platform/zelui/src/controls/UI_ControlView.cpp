@@ -41,4 +41,11 @@ void UI_InteractiveControlView::SendInteractiveChange(InteractiveChange change, 
 
 UI_TextControlBase::~UI_TextControlBase() = default;
 
+ui::RectF UI_TextControlBase::GetLabelTextRect() const {
+  const auto* control = dynamic_cast<const ui::UI_Node*>(this);
+  if (control == nullptr) return {};
+  const ui::RectF bounds = control->UI_GetLocalRectF(false);
+  return {0, 0, bounds.width, bounds.height};
+}
+
 }  // namespace zelui::controls

@@ -25,6 +25,7 @@ struct UI_InteractiveControlMessage {
   // The modifier keys held during a continued change.
   ui::ModifierFlags modifiers = 0;
 };
+using UI_InteractiveControlChangedMessage = UI_InteractiveControlMessage;
 
 class UI_ControlView : public ui::UI_SubView {
  public:
@@ -40,11 +41,19 @@ class UI_ControlView : public ui::UI_SubView {
   // Tells every function, in the order they asked, that the value changed.
   void SendValueChangedMessage();
 
+  // A value shown as unknown (a mixed selection, say) until the flag is cleared.
+  void SetValueUnknown(bool unknown = true) { mValueUnknown = unknown; }
+  bool IsValueUnknown() const { return mValueUnknown; }
+  void SetSuppressFocusDrawing(bool suppress) { mSuppressFocusDrawing = suppress; }
+  bool GetSuppressFocusDrawing() const { return mSuppressFocusDrawing; }
+
  protected:
   ~UI_ControlView() override;
 
  private:
   std::vector<ChangedFunction> mChangedFunctions;
+  bool mValueUnknown = false;
+  bool mSuppressFocusDrawing = false;
 };
 
 class UI_InteractiveControlView : public UI_ControlView {
@@ -53,7 +62,8 @@ class UI_InteractiveControlView : public UI_ControlView {
 
   UI_InteractiveControlView() = default;
 
-  bool UI_WantsKeyboardFocus() const override { return true; }
+  bool UI_WantsKeyboardFocus() const override { return mWantsKeyboardFocus; }
+  void SetWantsKeyboardFocus(bool wants) { mWantsKeyboardFocus = wants; }
 
   // The function is called on every step of an interactive change, for as long as the control lives.
   void NotifyWhenChangedInteractively(InteractiveChangeFunction function);
@@ -69,15 +79,31 @@ class UI_InteractiveControlView : public UI_ControlView {
   void SendInteractiveChange(InteractiveChange change, ui::ModifierFlags modifiers);
 
   std::vector<InteractiveChangeFunction> mInteractiveChangeFunctions;
+  bool mWantsKeyboardFocus = true;
 };
 
-// The label part of a control that shows text.
+// The label part of a control that shows text. Font size and alignment are the toolkit's codes,
+// kept as set.
 class UI_TextControlBase {
  public:
   UI_TextControlBase() = default;
   UI_TextControlBase(const UI_TextControlBase&) = delete;
   UI_TextControlBase& operator=(const UI_TextControlBase&) = delete;
   virtual ~UI_TextControlBase();
+
+  void SetLabelText(const zelcore::UTF16String& text) { mLabelText = text; }
+  const zelcore::UTF16String& GetLabelText() const { return mLabelText; }
+  void SetFontSizeId(int id) { mFontSizeId = id; }
+  int GetFontSizeId() const { return mFontSizeId; }
+  void SetTextAlignment(int alignment) { mTextAlignment = alignment; }
+  int GetTextAlignment() const { return mTextAlignment; }
+  // Where the label is drawn, in the control's own coordinates: the whole control.
+  ui::RectF GetLabelTextRect() const;
+
+ private:
+  zelcore::UTF16String mLabelText;
+  int mFontSizeId = 0;
+  int mTextAlignment = 0;
 };
 
 }  // namespace zelui::controls

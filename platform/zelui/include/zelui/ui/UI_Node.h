@@ -155,6 +155,10 @@ class UI_Node : public zelcore::utility::RefCountedObject {
   bool UI_IsMouseOver(bool includeChildren) const;
   void UI_SetDrawCachePolicy(int policy) { mDrawCachePolicy = policy; }
   int UI_GetDrawCachePolicy() const { return mDrawCachePolicy; }
+  // State flags (the toolkit's bits): set adds the bits, clear takes them away.
+  void UI_SetStateFlags(std::uint32_t flags) { mStateFlags |= flags; }
+  void UI_ClearStateFlags(std::uint32_t flags) { mStateFlags &= ~flags; }
+  std::uint32_t UI_GetStateFlags() const { return mStateFlags; }
 
   // One value of any type that the node keeps for its user and destroys with itself.
   void SetUserData(boost::any data) { mUserData = std::move(data); }
@@ -233,6 +237,7 @@ class UI_Node : public zelcore::utility::RefCountedObject {
   SizeF mRecommendedSize;
   bool mMouseOver = false;
   int mDrawCachePolicy = 0;
+  std::uint32_t mStateFlags = 0;
   boost::any mUserData;
 
   SizeChangedFunction mSizeChanged;
