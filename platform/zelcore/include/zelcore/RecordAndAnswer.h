@@ -23,6 +23,7 @@
 // A test queues its answers before the code asks, then reads what was shown. Nothing ever waits:
 // once the queued answers are used up every question is cancelled at once, so no test can hang.
 // Not thread-safe: a stand-in asked from several threads holds its own lock round it.
+#include <cstddef>
 #include <deque>
 #include <utility>
 #include <vector>
@@ -47,6 +48,9 @@ class RecordAndAnswer {
   // The request asked last, for a stand-in that notes on it how the question ended. Only after
   // an Ask.
   Request& Last() { return mRequests.back(); }
+  // A request by its place in Requests(), for a question that others may follow before it ends
+  // (a modal run during which a timer runs another); null once forgotten.
+  Request* At(std::size_t index) { return index < mRequests.size() ? &mRequests[index] : nullptr; }
 
   // The test side: the answers of the next questions, oldest first; every request so far, oldest
   // first; and forgetting both.

@@ -1,7 +1,6 @@
 #include "zelui/datatransfer/DataTransfer.h"
 
-#include <deque>
-
+#include "zelcore/RecordAndAnswer.h"
 #include "zelui/testing.h"
 
 namespace zelui::datatransfer {
@@ -14,8 +13,8 @@ namespace {
 // Main thread only, as the framework's data transfer is.
 struct Transfers {
   DataSet clipboard;
-  std::vector<testing::DragRecord> drags;
-  std::deque<int> dropEffects;
+  // Each drag, answered with the effect the drop target chose; an empty queue drops nothing.
+  zelcore::testing::RecordAndAnswer<testing::DragRecord, int> drags{kDropEffectNone};
   std::vector<zelcore::UTF16String> customTypes;
   bool defaultCursorSupport = false;
   int liveReceiveData = 0;
@@ -63,15 +62,11 @@ void OS_SendData::PutAsString(const zelcore::UTF16String& type, const zelcore::U
 void OS_SendData::PutText(const zelcore::UTF16String& text) { mData.values[kUnicodeTextDataType] = text; }
 
 int OS_SendData::DoDragAndDrop(int allowedEffects) {
-  Transfers& state = State();
-  int answer = kDropEffectNone;
-  if (!state.dropEffects.empty()) {
-    answer = state.dropEffects.front();
-    state.dropEffects.pop_front();
-  }
+  auto& drags = State().drags;
+  const int answer = drags.Ask(testing::DragRecord{mData, allowedEffects, kDropEffectNone});
   // A drop target can only choose among the effects the drag allows.
   const int result = answer != kDropEffectNone && (answer & ~allowedEffects) == 0 ? answer : kDropEffectNone;
-  state.drags.push_back(testing::DragRecord{mData, allowedEffects, result});
+  drags.Last().result = result;
   return result;
 }
 
@@ -89,8 +84,8 @@ using datatransfer::State;
 
 void SetClipboard(const datatransfer::DataSet& data) { State().clipboard = data; }
 const datatransfer::DataSet& Clipboard() { return State().clipboard; }
-void QueueDropEffect(int effect) { State().dropEffects.push_back(effect); }
-const std::vector<DragRecord>& Drags() { return State().drags; }
+void QueueDropEffect(int effect) { State().drags.Queue(effect); }
+const std::vector<DragRecord>& Drags() { return State().drags.Requests(); }
 const std::vector<zelcore::UTF16String>& CustomDataTypes() { return State().customTypes; }
 bool DefaultCursorSupport() { return State().defaultCursorSupport; }
 int LiveReceiveData() { return State().liveReceiveData; }
@@ -99,8 +94,7 @@ int LiveSendData() { return State().liveSendData; }
 void ResetDataTransfer() {
   auto& state = State();
   state.clipboard = {};
-  state.drags.clear();
-  state.dropEffects.clear();
+  state.drags.Reset();
   state.customTypes.clear();
   state.defaultCursorSupport = false;
 }

@@ -1,10 +1,9 @@
 // The modal run of a dialog, answered from the queue tests fill.
 #include <cstddef>
-#include <deque>
-#include <utility>
 #include <vector>
 
 #include "os/testing.h"
+#include "zelcore/RecordAndAnswer.h"
 #include "zelui/controls/Controls.h"
 #include "zelui/ui/ControlsTesting.h"
 #include "zelui/ui/ModalStack.h"
@@ -14,38 +13,8 @@ namespace zelui {
 
 namespace {
 
-// Records each question and answers it from the queue, oldest first; an empty queue answers
-// with the cancel answer.
-template <typename Request, typename Answer>
-class AnswerQueue {
- public:
-  explicit AnswerQueue(Answer cancel) : mCancel(std::move(cancel)) {}
-
-  Answer Ask(Request request) {
-    mRequests.push_back(std::move(request));
-    if (mAnswers.empty()) return mCancel;
-    Answer answer = std::move(mAnswers.front());
-    mAnswers.pop_front();
-    return answer;
-  }
-  // A request by its place in Requests(), for a question that others may follow before it ends;
-  // null once forgotten.
-  Request* At(std::size_t index) { return index < mRequests.size() ? &mRequests[index] : nullptr; }
-  void Queue(Answer answer) { mAnswers.push_back(std::move(answer)); }
-  const std::vector<Request>& Requests() const { return mRequests; }
-  void Reset() {
-    mRequests.clear();
-    mAnswers.clear();
-  }
-
- private:
-  Answer mCancel;
-  std::vector<Request> mRequests;
-  std::deque<Answer> mAnswers;
-};
-
-AnswerQueue<testing::ModalRunRecord, testing::ModalAnswer>& ModalRunAnswers() {
-  static AnswerQueue<testing::ModalRunRecord, testing::ModalAnswer> answers(testing::ModalAnswer::Cancel());
+zelcore::testing::RecordAndAnswer<testing::ModalRunRecord, testing::ModalAnswer>& ModalRunAnswers() {
+  static zelcore::testing::RecordAndAnswer<testing::ModalRunRecord, testing::ModalAnswer> answers(testing::ModalAnswer::Cancel());
   return answers;
 }
 
