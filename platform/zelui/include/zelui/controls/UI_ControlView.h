@@ -40,11 +40,20 @@ class UI_ControlView : public ui::UI_SubView {
   // Tells every function, in the order they asked, that the value changed.
   void SendValueChangedMessage();
 
+  // A value shown as unknown (a mixed state).
+  void SetValueUnknown() { mValueUnknown = true; }
+  bool IsValueUnknown() const { return mValueUnknown; }
+  // Whether the focus ring is left undrawn when the control has the keyboard focus.
+  void SetSuppressFocusDrawing(bool suppress) { mSuppressFocusDrawing = suppress; }
+  bool GetSuppressFocusDrawing() const { return mSuppressFocusDrawing; }
+
  protected:
   ~UI_ControlView() override;
 
  private:
   std::vector<ChangedFunction> mChangedFunctions;
+  bool mValueUnknown = false;
+  bool mSuppressFocusDrawing = false;
 };
 
 class UI_InteractiveControlView : public UI_ControlView {

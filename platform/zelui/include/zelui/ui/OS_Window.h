@@ -28,6 +28,8 @@ class OS_Window : public UI_Node, public UI_Window {
   // The whole window's rectangle on the screen, frame included.
   void UI_SetGlobalStructureRect(const Rect32& rect) { mStructureRect = rect; }
   Rect32 UI_GetGlobalStructureRect() const { return mStructureRect; }
+  // The supplier the window's nodes are drawn with; none: the node manager's default.
+  virtual limner::SupplierInterface* UI_GetWindowDrawSupplier() const { return nullptr; }
 
  protected:
   ~OS_Window() override;
@@ -51,6 +53,7 @@ class UI_Dialog : public OS_Window {
             UI_ViewContainerFactory* containerFactory);
 
   limner::SupplierInterface* GetSupplier() const { return mSupplier; }
+  limner::SupplierInterface* UI_GetWindowDrawSupplier() const override { return mSupplier; }
   UI_Node* GetParentWindow() const { return mParentWindow.get(); }
   PointF GetOrigin() const { return mOrigin; }
   PointF GetExtent() const { return mExtent; }
