@@ -1,7 +1,7 @@
--- The constructors the binding library calls to hand geometry and colours to scripts. Each
--- builds the table the library's readers take back: points {x, y}; rectangles {left, top, width,
--- height}; colours {red, green, blue, alpha}; 3x3 matrices as three row tables; 4x4 transforms as
--- four row tables.
+-- The constructors the binding library calls to hand geometry, colours and input events to
+-- scripts. Each builds the table the library's readers take back: points {x, y}; rectangles
+-- {left, top, width, height}; colours {red, green, blue, alpha}; 3x3 matrices as three row tables;
+-- 4x4 transforms as four row tables.
 local geometry = {}
 
 function zellua_CreateNewPointF32(x, y)
@@ -30,10 +30,25 @@ function zellua_CreateNewTransformMatrix(...)
   }
 end
 
+-- Keyboard and mouse events as the UI bindings hand them over; a mouse event table is read back
+-- by the bindings (position {x, y} and the number fields).
+function zellua_CreateNewZELUIKeyboardEvent(action, character, keyCode, modKey, isRepeat)
+  return { action = action, character = character, keyCode = keyCode, modKey = modKey, isRepeat = isRepeat }
+end
+
+function zellua_CreateNewZELUIMouseEvent(action, button, clickCount, x, y, modKey, mouseWheelDelta, mouseWheelAxis)
+  return {
+    action = action, button = button, clickCount = clickCount, position = { x = x, y = y }, modKey = modKey,
+    mouseWheelDelta = mouseWheelDelta, mouseWheelAxis = mouseWheelAxis,
+  }
+end
+
 geometry.point = zellua_CreateNewPointF32
 geometry.rect = zellua_CreateNewRectF32
 geometry.rgba = zellua_CreateNewRGBA
 geometry.matrix = zellua_CreateNewMatrixF32
 geometry.transform = zellua_CreateNewTransformMatrix
+geometry.keyboardEvent = zellua_CreateNewZELUIKeyboardEvent
+geometry.mouseEvent = zellua_CreateNewZELUIMouseEvent
 
 return geometry

@@ -30,6 +30,10 @@ local MODULES = {
   "zellua.zelTheme",
   "zellua.zelMonitorInfo",
   "zellua.OSLaunchUtils",
+  "zellua.zelcontrols",
+  "zellua.UINodeManager",
+  "zellua.luaTestingSupport",
+  "zellua.InputCapture",
 }
 
 -- Lua 5.1's native searchers: the C searcher (for "zellua" itself) and the all-in-one searcher,

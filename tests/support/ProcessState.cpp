@@ -45,6 +45,8 @@ void ResetProcessState() {
   // The UI and workspace frameworks.
   zelui::testing::ResetRevealedFiles();
   zelui::testing::ResetDialogs();
+  // Before the run loop's timers go: the manager stops the ones it started.
+  zelui::testing::ResetNodeManager();
   zelui::Theme::Get() = zelui::Theme();
   zelworkspace::testing::SetMonitors({});
 

@@ -14,7 +14,7 @@
 #include "os/testing.h"
 #include "zelui/controls/Controls.h"
 #include "zelui/testing.h"
-#include "zelui/ui/ModalStack.h"
+#include "zelui/NodeManager.h"
 #include "zelui/ui/OS_Window.h"
 
 namespace ui = zelui::ui;
@@ -214,7 +214,7 @@ TEST_F(ModalRun, AnswersFromTheQueueAndAnEmptyQueueCancels) {
     EXPECT_EQ(dialog->GetResponse(), row.response) << row.name;
     EXPECT_FALSE(dialog->IsRunningModal()) << row.name;
     EXPECT_FALSE(dialog->UI_IsShown()) << row.name;
-    EXPECT_TRUE(ui::ModalWindows().empty()) << row.name;
+    EXPECT_TRUE(ui::UI_NodeManager::Get()->GetModalWindows().empty()) << row.name;
     ASSERT_EQ(zt::ModalRuns().size(), 1u) << row.name;
     EXPECT_EQ(zt::ModalRuns()[0].response, row.response) << row.name;
   }
@@ -225,7 +225,7 @@ TEST_F(ModalRun, ATimerThatClosesTheDialogWhileTheClockAdvancesEndsTheRun) {
   TimerAction closeOk;
   std::vector<std::size_t> stackWhileOpen;
   closeOk.action = [&] {
-    stackWhileOpen.push_back(ui::ModalWindows().size());
+    stackWhileOpen.push_back(ui::UI_NodeManager::Get()->GetModalWindows().size());
     EXPECT_TRUE(dialog->IsRunningModal());
     EXPECT_TRUE(dialog->UI_IsShown());
     dialog->DefaultCloseOk();
@@ -282,27 +282,3 @@ TEST_F(ModalRun, RecordsTitleParentButtonsAndFocus) {
   EXPECT_EQ(run.modalDepth, 1u);
 }
 
-TEST_F(ModalRun, TheModalStackHoldsItsWindowsAndPopsTheTopmostEntry) {
-  bool died = false;
-  struct Dying : ui::OS_Window {
-    bool* died;
-    explicit Dying(bool* d) : died(d) {}
-    ~Dying() override { *died = true; }
-  };
-  auto window = Counted<ui::OS_Window>(new Dying(&died));
-  const auto other = NewWindow();
-  ui::PushModalWindow(window.get());
-  ui::PushModalWindow(other.get());
-  ui::PushModalWindow(window.get());
-  ui::OS_Window* raw = window.get();
-  window.reset();
-  EXPECT_FALSE(died);
-  ui::PopModalWindow(raw);
-  EXPECT_EQ(ui::ModalWindows().size(), 2u);
-  EXPECT_EQ(ui::ModalWindows()[1], other.get());
-  ui::PopModalWindow(other.get());
-  ui::PopModalWindow(other.get());
-  ui::PopModalWindow(raw);
-  EXPECT_TRUE(died);
-  EXPECT_TRUE(ui::ModalWindows().empty());
-}

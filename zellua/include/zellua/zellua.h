@@ -76,4 +76,8 @@ int luaopen_zellua_datatransfer_OSSendData(lua_State* L);
 int luaopen_zellua_zelTheme(lua_State* L);
 int luaopen_zellua_zelMonitorInfo(lua_State* L);
 int luaopen_zellua_OSLaunchUtils(lua_State* L);
+int luaopen_zellua_zelcontrols(lua_State* L);
+int luaopen_zellua_UINodeManager(lua_State* L);
+int luaopen_zellua_luaTestingSupport(lua_State* L);
+int luaopen_zellua_InputCapture(lua_State* L);
 }

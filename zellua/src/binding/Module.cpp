@@ -1,5 +1,7 @@
 #include "zellua/binding/Module.h"
 
+#include <iterator>
+
 #include "zellua/binding/Protected.h"
 
 namespace zellua::binding {
@@ -13,14 +15,21 @@ void RegisterFunctions(lua_State* L, const luaL_Reg* functions) {
   }
 }
 
+void RegisterMethodChain(lua_State* L, const MethodChain& chain) {
+  for (const luaL_Reg* methods : chain) RegisterFunctions(L, methods);
+}
+
+void OpenMetatable(lua_State* L, const char* metaTableName, const MethodChain& chain) {
+  luaL_newmetatable(L, metaTableName);
+  lua_pushvalue(L, -1);
+  lua_setfield(L, -2, "__index");
+  RegisterMethodChain(L, chain);
+  lua_pop(L, 1);
+}
+
 int OpenModule(lua_State* L, const ModuleSpec& spec) {
-  if (spec.metaTableName != nullptr) {
-    luaL_newmetatable(L, spec.metaTableName);
-    lua_pushvalue(L, -1);
-    lua_setfield(L, -2, "__index");
-    for (const luaL_Reg* methods : spec.methods) RegisterFunctions(L, methods);
-    lua_pop(L, 1);
-  }
+  if (spec.metaTableName != nullptr)
+    OpenMetatable(L, spec.metaTableName, MethodChain(std::begin(spec.methods), std::end(spec.methods)));
   // The global library table (reused when it exists), recorded in package.loaded as well.
   if (spec.className != nullptr)
     luaL_register(L, spec.className, kNoFunctions);

@@ -81,6 +81,13 @@ int LiveDrawingObjects(limner::DrawingKind kind);
 // The redraw-debug flash delay last set.
 std::uint32_t RedrawDebugFlashDelay();
 
+// The node manager as a fresh process has it: no node timers (their run-loop timers stopped),
+// timer ids from 1 again, no capture, filter nodes or modal windows, and itself the nodes'
+// listener again.
+void ResetNodeManager();
+// The flag the last EndInputCapture was called with.
+bool LastEndInputCaptureFlag();
+
 // A drawing context to lend to scripts: a supplier of its own and a fresh surface of the size.
 class LendableContext {
  public:

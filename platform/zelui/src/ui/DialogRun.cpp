@@ -6,7 +6,7 @@
 #include "zelcore/RecordAndAnswer.h"
 #include "zelui/controls/Controls.h"
 #include "zelui/ui/ControlsTesting.h"
-#include "zelui/ui/ModalStack.h"
+#include "zelui/NodeManager.h"
 #include "zelui/ui/OS_Window.h"
 
 namespace zelui {
@@ -27,7 +27,7 @@ void UI_Dialog::RunModal() {
   const UI_NodeP hold = HoldDuringDispatch(this);
   mRunningModal = true;
   mClosed = false;
-  PushModalWindow(this);
+  UI_NodeManager::Get()->PushModalWindow(this);
   UI_Show(true);
 
   testing::ModalRunRecord record;
@@ -36,7 +36,7 @@ void UI_Dialog::RunModal() {
   record.okButton = mOkButton.get();
   record.cancelButton = mCancelButton.get();
   record.initialFocus = mInitialFocus.get();
-  record.modalDepth = ModalWindows().size();
+  record.modalDepth = UI_NodeManager::Get()->GetModalWindows().size();
   // A timer may run further dialogs while this one waits: their runs are recorded after this one.
   const std::size_t recordIndex = ModalRunAnswers().Requests().size();
   const testing::ModalAnswer answer = ModalRunAnswers().Ask(record);
@@ -56,7 +56,7 @@ void UI_Dialog::RunModal() {
 
   mRunningModal = false;
   UI_Show(false);
-  PopModalWindow(this);
+  UI_NodeManager::Get()->PopModalWindow(this);
 }
 
 }  // namespace ui

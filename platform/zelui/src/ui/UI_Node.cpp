@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <utility>
 
+#include "zelui/NodeManager.h"
 #include "zelui/ui/NodeTesting.h"
+#include "zelui/ui/OS_Window.h"
 
 namespace zelui::ui {
 
 namespace {
 
+// The node manager until another listener is set (tests set their own, or none).
 UI_NodeListener* gListener = nullptr;
+bool gListenerSet = false;
 // The node holding the keyboard focus; cleared when it dies.
 UI_Node* gFocus = nullptr;
 
@@ -93,14 +97,21 @@ bool UI_NodeListener::RouteCursor(UI_Node*, const PointF&, ModifierFlags, bool&)
 UI_Node::UI_Node() : mContainer(this), mRecord(std::make_unique<testing::NodeRecord>()) {}
 
 UI_Node::~UI_Node() {
-  if (gListener != nullptr) gListener->NodeDying(*this);
+  if (UI_NodeListener* listener = GetNodeListener()) listener->NodeDying(*this);
   if (gFocus == this) gFocus = nullptr;
   // Children that live on elsewhere lose their parent; the counted references go with the list.
   for (const UI_NodeP& child : mContainer.mChildren) child->mParent = nullptr;
 }
 
-void UI_Node::SetNodeListener(UI_NodeListener* listener) { gListener = listener; }
-UI_NodeListener* UI_Node::GetNodeListener() { return gListener; }
+void UI_Node::SetNodeListener(UI_NodeListener* listener) {
+  gListener = listener;
+  gListenerSet = true;
+}
+
+UI_NodeListener* UI_Node::GetNodeListener() {
+  if (!gListenerSet) SetNodeListener(UI_NodeManager::Get());
+  return gListener;
+}
 
 UI_Node* UI_Node::UI_GetRootNode() const {
   UI_Node* root = mParent;
@@ -167,6 +178,13 @@ void UI_Node::UI_Invalidate(const Rect32* rect, int flags) {
 void UI_Node::UI_UpdateNow(std::uint32_t flags) {
   ++mRecord->updates;
   mRecord->lastUpdateFlags = flags;
+}
+
+limner::SupplierInterface* UI_Node::UI_GetDrawSupplier() const {
+  for (const UI_Node* node = this; node != nullptr; node = node->mParent)
+    if (const auto* window = dynamic_cast<const OS_Window*>(node))
+      if (limner::SupplierInterface* supplier = window->UI_GetWindowDrawSupplier()) return supplier;
+  return UI_NodeManager::Get()->GetDefaultSupplier();
 }
 
 SizeF UI_Node::UI_GetRecommendedSize(limner::Limner&) const { return mRecommendedSize; }
@@ -288,12 +306,12 @@ void UI_Node::NotifyFocusChanged(int reason) {
 
 void UI_Node::UI_InstallTimer(float interval, int id) {
   mTimers[id] = interval;
-  if (gListener != nullptr) gListener->NodeTimerInstalled(*this, id, interval);
+  if (UI_NodeListener* listener = GetNodeListener()) listener->NodeTimerInstalled(*this, id, interval);
 }
 
 void UI_Node::UI_RemoveTimer(int id, bool) {
   if (mTimers.erase(id) == 0) return;
-  if (gListener != nullptr) gListener->NodeTimerRemoved(*this, id);
+  if (UI_NodeListener* listener = GetNodeListener()) listener->NodeTimerRemoved(*this, id);
 }
 
 void UI_Node::UI_InstallTimerNotifyFunction(TimerNotifyFunctionP function) {

@@ -7,6 +7,8 @@
 //  - the opener leaves that table on the stack and returns 1;
 //  - every method and function runs through the exception trampoline (Protected.h): entries are
 //    plain functions, never wrapped by hand.
+#include <vector>
+
 extern "C" {
 #include <lauxlib.h>
 #include <lua.h>
@@ -37,6 +39,17 @@ int OpenModule(lua_State* L, const char* className, const luaL_Reg* functions);
 
 // Sets each function of the list, wrapped in the trampoline, into the table on top of the stack.
 void RegisterFunctions(lua_State* L, const luaL_Reg* functions);
+
+// The method tables of a type in the order they are registered: its ancestors' first, its own
+// last, so that a method of a later table replaces one of the same name.
+using MethodChain = std::vector<const luaL_Reg*>;
+
+// Registers each table of the chain into the table on top of the stack.
+void RegisterMethodChain(lua_State* L, const MethodChain& chain);
+
+// A type without a library of its own: the metatable registered under the name (made when
+// absent) is its own __index and holds every table of the chain. Leaves the stack as it was.
+void OpenMetatable(lua_State* L, const char* metaTableName, const MethodChain& chain);
 
 // The text "<typeName>(<address>)" on the stack, for __tostring.
 int PushTypeAndAddress(lua_State* L, const char* typeName, const void* address);

@@ -44,6 +44,7 @@ class UI_ControlView : public ui::UI_SubView {
   // A value shown as unknown (a mixed selection, say) until the flag is cleared.
   void SetValueUnknown(bool unknown = true) { mValueUnknown = unknown; }
   bool IsValueUnknown() const { return mValueUnknown; }
+  // Whether the focus ring is left undrawn when the control has the keyboard focus.
   void SetSuppressFocusDrawing(bool suppress) { mSuppressFocusDrawing = suppress; }
   bool GetSuppressFocusDrawing() const { return mSuppressFocusDrawing; }
 

@@ -14,4 +14,11 @@ struct SizeF {
   bool operator==(const SizeF& o) const { return width == o.width && height == o.height; }
 };
 
+// How a float rectangle becomes an integer one.
+enum RectRounding { kRoundOutward = 0, kRoundNearest = 1 };
+
+// The integer rectangle of a float one: outward takes the smallest integer rectangle that covers
+// it, nearest rounds each edge. Values beyond the integer range clamp, NaN gives 0.
+Rect32 ToRect32(const RectF& rect, RectRounding rounding = kRoundOutward);
+
 }  // namespace zelui::ui

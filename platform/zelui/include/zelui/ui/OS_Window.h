@@ -69,6 +69,8 @@ class OS_Window : public UI_Node, public UI_Window {
   // The whole window's rectangle on the screen, frame included.
   void UI_SetGlobalStructureRect(const Rect32& rect) { mStructureRect = rect; }
   Rect32 UI_GetGlobalStructureRect() const { return mStructureRect; }
+  // The supplier the window's nodes are drawn with; none: the node manager's default.
+  virtual limner::SupplierInterface* UI_GetWindowDrawSupplier() const { return nullptr; }
 
   // Shows or hides the node and its platform window.
   void UI_Show(bool show) override;
@@ -76,11 +78,9 @@ class OS_Window : public UI_Node, public UI_Window {
   void UI_Activate() { ++mActivations; }
   int GetActivationCount() const { return mActivations; }
 
-  // What the platform asks of a window. The framework's own answers: no drawing with limner, no
-  // supplier of its own (the node manager's default is used), activation changes and closing
-  // ignored, and a window that is no popup does not close as one.
+  // What the platform asks of a window. The framework's own answers: no drawing with limner,
+  // activation changes and closing ignored, and a window that is no popup does not close as one.
   virtual bool UI_SupportsLimner() const { return false; }
-  virtual limner::SupplierInterface* UI_GetDrawSupplier() const { return nullptr; }
   virtual void UI_ActivationChanged(WindowActivation activation) { (void)activation; }
   // Asked when a click elsewhere would close a popup; true when the window closed itself.
   virtual bool UI_CloseIfPopup() { return false; }
@@ -110,7 +110,7 @@ class UI_Dialog : public OS_Window {
             UI_ViewContainerFactory* containerFactory);
 
   limner::SupplierInterface* GetSupplier() const { return mSupplier; }
-  limner::SupplierInterface* UI_GetDrawSupplier() const override { return mSupplier; }
+  limner::SupplierInterface* UI_GetWindowDrawSupplier() const override { return mSupplier; }
   UI_Node* GetParentWindow() const { return mParentWindow.get(); }
   PointF GetOrigin() const { return mOrigin; }
   PointF GetExtent() const { return mExtent; }

@@ -23,6 +23,7 @@
 
 namespace limner {
 class Limner;
+class SupplierInterface;
 }
 
 namespace zelui::testing {
@@ -72,7 +73,7 @@ class UI_NodeContainer {
 
 // What the node manager learns from every node: the timers it must schedule, events it may
 // route elsewhere first (input capture, filter nodes), and a node's death, after which the node
-// must be in none of its lists. One listener at a time; none by default.
+// must be in none of its lists. One listener at a time: the node manager unless another was set.
 class UI_NodeListener {
  public:
   virtual ~UI_NodeListener() = default;
@@ -159,6 +160,10 @@ class UI_Node : public zelcore::utility::RefCountedObject {
   void UI_SetStateFlags(std::uint32_t flags) { mStateFlags |= flags; }
   void UI_ClearStateFlags(std::uint32_t flags) { mStateFlags &= ~flags; }
   std::uint32_t UI_GetStateFlags() const { return mStateFlags; }
+
+  // The supplier the node is drawn with: that of the nearest window above it (itself included)
+  // that has one, else the node manager's default.
+  limner::SupplierInterface* UI_GetDrawSupplier() const;
 
   // One value of any type that the node keeps for its user and destroys with itself.
   void SetUserData(boost::any data) { mUserData = std::move(data); }
