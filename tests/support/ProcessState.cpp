@@ -11,6 +11,7 @@
 #include "zelcore/Locale.h"
 #include "zelcore/testing.h"
 #include "zelcore/xml/DocParserFactory.h"
+#include "zelpelltova/testing.h"
 #include "zellua/ScriptDirs.h"
 #include "zelui/Theme.h"
 #include "zelui/testing.h"
@@ -45,6 +46,8 @@ void ResetProcessState() {
   // The UI and workspace frameworks.
   zelui::testing::ResetRevealedFiles();
   zelui::testing::ResetDialogs();
+  zelui::testing::ResetFileDialogs();
+  zelpelltova::testing::ResetTova();
   zelui::Theme::Get() = zelui::Theme();
   zelworkspace::testing::SetMonitors({});
 
