@@ -13,5 +13,6 @@ require "tray_example"
 require "language_example"
 require "drawing_example"
 require "data_example"
+require "dialogs_example"
 
 examples.finishWhenDone()

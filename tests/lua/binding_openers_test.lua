@@ -30,6 +30,7 @@ local MODULES = {
   "zellua.zelTheme",
   "zellua.zelMonitorInfo",
   "zellua.OSLaunchUtils",
+  "zellua.zelOSFileDialogToolkit",
 }
 
 -- Lua 5.1's native searchers: the C searcher (for "zellua" itself) and the all-in-one searcher,
