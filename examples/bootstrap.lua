@@ -14,5 +14,6 @@ require "language_example"
 require "drawing_example"
 require "data_example"
 require "nodes_example"
+require "dialogs_example"
 
 examples.finishWhenDone()

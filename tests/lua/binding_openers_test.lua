@@ -34,6 +34,7 @@ local MODULES = {
   "zellua.UINodeManager",
   "zellua.luaTestingSupport",
   "zellua.InputCapture",
+  "zellua.zelOSFileDialogToolkit",
 }
 
 -- Lua 5.1's native searchers: the C searcher (for "zellua" itself) and the all-in-one searcher,

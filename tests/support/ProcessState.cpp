@@ -11,6 +11,7 @@
 #include "zelcore/Locale.h"
 #include "zelcore/testing.h"
 #include "zelcore/xml/DocParserFactory.h"
+#include "zelpelltova/testing.h"
 #include "zellua/ScriptDirs.h"
 #include "zelui/Theme.h"
 #include "zelui/testing.h"
@@ -47,6 +48,8 @@ void ResetProcessState() {
   zelui::testing::ResetDialogs();
   // Before the run loop's timers go: the manager stops the ones it started.
   zelui::testing::ResetNodeManager();
+  zelui::testing::ResetFileDialogs();
+  zelpelltova::testing::ResetTova();
   zelui::Theme::Get() = zelui::Theme();
   zelworkspace::testing::SetMonitors({});
 

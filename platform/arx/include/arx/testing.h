@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "arx/app/App.h"
+#include "arx/trackview/TrackViewTesting.h"
 #include "zelcore/Strings.h"
 
 namespace arx::testing {

@@ -97,6 +97,8 @@ class Dir {
   // The user's documents folder ("Documents" in the home folder) unless a test set it; unset
   // when there is no home folder.
   static Dir DocumentsDir();
+  // The same folder, by the name the file dialogs use for their fallback start folder.
+  static Dir UserDocsDir() { return DocumentsDir(); }
   // The folder of files shared by every user and product of the system ("/usr/share").
   static Dir CommonFilesDir();
 

@@ -8,6 +8,7 @@
 
 #include "zelui/ArchivedDialog.h"
 #include "zelui/datatransfer/DataTransfer.h"
+#include "zelui/dialogs/FileDialogTesting.h"
 #include "zelui/limner/Limner.h"
 #include "zelui/ui/ControlsTesting.h"
 #include "zelui/ui/NodeTesting.h"

@@ -66,6 +66,7 @@ class OS_Window : public UI_Node, public UI_Window {
   explicit OS_Window(zelcore::UTF16String title = {});
 
   const zelcore::UTF16String& GetTitle() const { return mTitle; }
+  void SetTitle(const zelcore::UTF16String& title) { mTitle = title; }
   // The whole window's rectangle on the screen, frame included.
   void UI_SetGlobalStructureRect(const Rect32& rect) { mStructureRect = rect; }
   Rect32 UI_GetGlobalStructureRect() const { return mStructureRect; }
