@@ -6,6 +6,7 @@
 #include "arx/testing.h"
 #include "zelui/limner/Limner.h"
 #include "zelui/testing.h"
+#include "zelworkspace/ConsolePanel.h"
 
 using namespace glimmet::testing;
 
@@ -66,4 +67,23 @@ TEST_F(AboutTab, TheApplicationRegistersItAndTheWorkspaceKeepsItOpen) {
   EXPECT_TRUE(zelworkspace::WorkspaceUtils::TabIsShown(workspace, "Vt/AboutTab"));
   EXPECT_FALSE(zelworkspace::WorkspaceUtils::ToggleTabState(workspace, "Vt/AboutTab", false));
   EXPECT_TRUE(zelworkspace::WorkspaceUtils::TabIsShown(workspace, "Vt/AboutTab"));
+}
+
+// The About tab takes the focus, and with it the current command handler, but handles nothing:
+// the application's own commands still reach the application through the chain.
+TEST_F(AboutTab, WhileFocusedTheApplicationsCommandsPassItBy) {
+  TempBundle bundle;
+  bundle.WriteBootstrap("");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  auto* workspace = run.App().GetWorkspace();
+  ASSERT_TRUE(zelworkspace::WorkspaceUtils::ToggleTabState(workspace, "Vt/AboutTab", false));
+  auto* about = workspace->GetFocusedTabPanel();
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(arx::uisupport::CommandHandlerBase::GetCurrentCommandHandler(),
+            dynamic_cast<arx::uisupport::CommandHandlerBase*>(about));
+  EXPECT_TRUE(arx::uisupport::CommandHandlerBase::CallCommandChain(35004));
+  EXPECT_TRUE(zelworkspace::WorkspaceUtils::TabIsShown(workspace, zelworkspace::ConsolePanel::kTabType));
+  const auto enablement = arx::testing::AskChainCommandEnabled(35004);
+  EXPECT_TRUE(enablement.handled && enablement.enabled && enablement.checked);
 }

@@ -45,6 +45,8 @@ void ResetProcessState() {
   // The UI and workspace frameworks.
   zelui::testing::ResetRevealedFiles();
   zelui::testing::ResetDialogs();
+  zelui::testing::ResetMenus();
+  zelui::testing::ResetInputBoxes();
   zelui::Theme::Get() = zelui::Theme();
   zelworkspace::testing::SetMonitors({});
 

@@ -58,12 +58,11 @@ ToolsTab::ToolsTab(Manager* workspaceManager, Workspace* workspace, WorkspaceFra
                    const std::string& tabType, const zelcore::UTF16String& name, OSEventCallback osEventCallback,
                    bool secondOption, zelui::ui::UI_SubView* controlView)
     : TabPanel(workspace, frame, tabType, name, firstOption, secondOption, std::move(osEventCallback)),
-      mManager(workspaceManager),
       mWorkspacePopup(new zelui::controls::UI_Popup(0, false)) {
-  if (mManager != nullptr) {
-    for (const zelcore::UTF16String& workspaceName : mManager->GetWorkspaceNames())
+  if (workspaceManager != nullptr) {
+    for (const zelcore::UTF16String& workspaceName : workspaceManager->GetWorkspaceNames())
       mWorkspacePopup->AddItem(workspaceName);
-    mWorkspacePopup->SetValueString(mManager->GetCurrentWorkspaceName(), false);
+    mWorkspacePopup->SetValueString(workspaceManager->GetCurrentWorkspaceName(), false);
   }
   UI_GetContainer().ChildPushBack(mWorkspacePopup.get());
   if (controlView != nullptr) SetToolOptionsView(controlView, -1.0f);

@@ -14,12 +14,16 @@ zelcore::testing::RecordAndAnswer<testing::ShownMenu, int>& MenuChoices() {
   return choices;
 }
 
-// Whether an enabled item of the menu, or of a submenu at any depth, carries the id.
+// Whether an enabled item of the menu, or of a submenu at any depth, carries the id. An item
+// that opens a submenu is no choice itself.
 bool OffersCommand(const os::Menu& menu, int commandId) {
   for (const os::MenuItem& item : menu.Items()) {
     if (item.separator || !item.enabled) continue;
-    if (item.tag == commandId && commandId != 0) return true;
-    if (item.submenu && OffersCommand(*item.submenu, commandId)) return true;
+    if (item.submenu) {
+      if (OffersCommand(*item.submenu, commandId)) return true;
+    } else if (item.tag == commandId && commandId != 0) {
+      return true;
+    }
   }
   return false;
 }

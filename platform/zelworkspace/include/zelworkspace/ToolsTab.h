@@ -84,7 +84,8 @@ class ToolsTab : public TabPanel {
   static constexpr float kDefaultWorkspacePopupWidth = 100.0f;
   static constexpr float kDefaultToolSize = 32.0f;
 
-  // The popup lists the workspaces of the manager (none without one) with the current one chosen.
+  // The popup lists the workspaces of the manager (none without one) with the current one chosen;
+  // the manager is not kept.
   // The two options are the framework's and are kept as given. A control view, when given, is
   // the first options view, as wide as the tab.
   ToolsTab(Manager* workspaceManager, Workspace* workspace, WorkspaceFrameBase* frame, bool firstOption,
@@ -115,7 +116,6 @@ class ToolsTab : public TabPanel {
   void ShowWorkspacePopup(bool show);
   float GetWorkSpacePopupWidth() const { return mWorkspacePopupWidth; }
   void SetWorkspacePopupWidth(float width);
-  Manager* GetWorkspaceManager() const { return mManager; }
 
   // The tab's own answers: drawn through the drawing context, laid out anew when its size
   // changes, and snapping to the column of its tools.
@@ -134,7 +134,6 @@ class ToolsTab : public TabPanel {
   // Places the popup, the column and the options view from the top down.
   void Layout();
 
-  Manager* mManager;
   boost::intrusive_ptr<zelui::controls::UI_Popup> mWorkspacePopup;
   float mWorkspacePopupWidth = kDefaultWorkspacePopupWidth;
   std::vector<zelui::ui::UI_NodeP> mItems;

@@ -12,7 +12,7 @@ class UI_Node;
 // The rectangle and point are in the node's coordinates; the flag is the toolkit's and is kept as
 // given. Each returns the command id of the item chosen, or 0 when the menu was dismissed (and
 // for a null menu, which shows nothing). Only an enabled item, of the menu or of one of its
-// submenus, can be chosen. The node is held while the menu is shown.
+// submenus, that opens no submenu itself can be chosen. The node is held while the menu is shown.
 int UI_DoPopupMenu(const utility::OS_MenuP& menu, UI_Node* node, const RectF& rect, bool flag);
 int UI_DoContextMenu(const utility::OS_MenuP& menu, UI_Node* node, const PointF& point);
 
