@@ -7,17 +7,16 @@ namespace fennick {
 
 class AboutTab : public zelworkspace::TabPanel, public arx::uisupport::CommandHandler {
  public:
-  static constexpr const char16_t* kTabType = u"Vt/AboutTab";
+  static constexpr const char* kTabType = "Vt/AboutTab";
   static constexpr const char16_t* kTitle = u"About";
 
-  AboutTab(zelworkspace::Workspace* workspace, zelworkspace::WorkspaceFrame* frame)
+  AboutTab(zelworkspace::Workspace* workspace, zelworkspace::WorkspaceFrameBase* frame)
       : TabPanel(workspace, frame, kTabType, kTitle) {}
 
   // Draws the image "veyra_about" at the top-left corner, unscaled.
   void UI_Draw(limner::Limner& context) override;
   bool UI_SupportsLimner() const override { return true; }
   void UI_Show(bool show) override { TabPanel::UI_Show(show); }
-  void UI_Invalidate() override { OS_View::UI_Invalidate(); }
 
   bool AllowClose() const override { return false; }
   bool AllowTabless() const override { return true; }

@@ -8,9 +8,9 @@ class AboutTabCreator : public zelworkspace::TabCreator {
  public:
   AboutTabCreator() : TabCreator(AboutTab::kTabType) {}
 
-  std::unique_ptr<zelworkspace::TabPanel> CreateTabPanel(zelworkspace::Workspace* workspace,
-                                                         zelworkspace::WorkspaceFrame* frame) override {
-    return std::make_unique<AboutTab>(workspace, frame);
+  zelworkspace::TabPanelP CreateTabPanel(zelworkspace::Workspace* workspace,
+                                         zelworkspace::WorkspaceFrameBase* frame) override {
+    return zelworkspace::TabPanelP(new AboutTab(workspace, frame));
   }
 };
 

@@ -5,6 +5,8 @@
 #include "TempBundle.h"
 #include "arx/testing.h"
 #include "zelui/limner/Limner.h"
+#include "zelui/testing.h"
+#include "zelworkspace/ConsolePanel.h"
 
 using namespace glimmet::testing;
 
@@ -12,7 +14,7 @@ using AboutTab = ShellTest;
 
 TEST_F(AboutTab, TheCreatorMakesAnUnclosableTabThatTakesNoCommand) {
   fennick::AboutTabCreator creator;
-  EXPECT_EQ(creator.TabType(), u"Vt/AboutTab");
+  EXPECT_EQ(creator.TabType(), "Vt/AboutTab");
   EXPECT_FALSE(creator.HideWhenClosed());
   EXPECT_FALSE(creator.ObliterateWhenClosed());
   EXPECT_FALSE(creator.SaveStateWhenObliterated());
@@ -21,8 +23,8 @@ TEST_F(AboutTab, TheCreatorMakesAnUnclosableTabThatTakesNoCommand) {
   auto panel = creator.CreateTabPanel(&workspace, workspace.GetMainFrame());
   auto* about = dynamic_cast<fennick::AboutTab*>(panel.get());
   ASSERT_NE(about, nullptr);
-  EXPECT_EQ(about->GetTabType(), u"Vt/AboutTab");
-  EXPECT_EQ(about->GetTitle(), u"About");
+  EXPECT_EQ(about->GetTabType(), "Vt/AboutTab");
+  EXPECT_EQ(about->GetName(), u"About");
   EXPECT_EQ(about->GetWorkspace(), &workspace);
   EXPECT_EQ(about->GetFrame(), workspace.GetMainFrame());
   EXPECT_TRUE(about->UI_SupportsLimner());
@@ -35,10 +37,12 @@ TEST_F(AboutTab, TheCreatorMakesAnUnclosableTabThatTakesNoCommand) {
     EXPECT_FALSE(about->HandleCommand(id)) << id;
     EXPECT_FALSE(about->CommandEnabled(id, enabled, checked, text)) << id;
   }
+  about->UI_Show(false);
+  EXPECT_FALSE(about->UI_IsShown());
   about->UI_Show(true);
   about->UI_Invalidate();
-  EXPECT_TRUE(about->UI_IsVisible());
-  EXPECT_EQ(about->Invalidations(), 1);
+  EXPECT_TRUE(about->UI_IsShown());
+  EXPECT_EQ(zelui::testing::Record(*about).invalidations, 1);
 }
 
 TEST_F(AboutTab, DrawsTheAboutImageAtTheCornerWhenThereIsOne) {
@@ -59,8 +63,27 @@ TEST_F(AboutTab, TheApplicationRegistersItAndTheWorkspaceKeepsItOpen) {
   HostRun run;
   ASSERT_TRUE(run.Start());
   auto* workspace = run.App().GetWorkspace();
-  EXPECT_TRUE(zelworkspace::WorkspaceUtils::ToggleTabState(workspace, u"Vt/AboutTab", false));
-  EXPECT_TRUE(zelworkspace::WorkspaceUtils::TabIsShown(workspace, u"Vt/AboutTab"));
-  EXPECT_FALSE(zelworkspace::WorkspaceUtils::ToggleTabState(workspace, u"Vt/AboutTab", false));
-  EXPECT_TRUE(zelworkspace::WorkspaceUtils::TabIsShown(workspace, u"Vt/AboutTab"));
+  EXPECT_TRUE(zelworkspace::WorkspaceUtils::ToggleTabState(workspace, "Vt/AboutTab", false));
+  EXPECT_TRUE(zelworkspace::WorkspaceUtils::TabIsShown(workspace, "Vt/AboutTab"));
+  EXPECT_FALSE(zelworkspace::WorkspaceUtils::ToggleTabState(workspace, "Vt/AboutTab", false));
+  EXPECT_TRUE(zelworkspace::WorkspaceUtils::TabIsShown(workspace, "Vt/AboutTab"));
+}
+
+// The About tab takes the focus, and with it the current command handler, but handles nothing:
+// the application's own commands still reach the application through the chain.
+TEST_F(AboutTab, WhileFocusedTheApplicationsCommandsPassItBy) {
+  TempBundle bundle;
+  bundle.WriteBootstrap("");
+  HostRun run;
+  ASSERT_TRUE(run.Start());
+  auto* workspace = run.App().GetWorkspace();
+  ASSERT_TRUE(zelworkspace::WorkspaceUtils::ToggleTabState(workspace, "Vt/AboutTab", false));
+  auto* about = workspace->GetFocusedTabPanel();
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(arx::uisupport::CommandHandlerBase::GetCurrentCommandHandler(),
+            dynamic_cast<arx::uisupport::CommandHandlerBase*>(about));
+  EXPECT_TRUE(arx::uisupport::CommandHandlerBase::CallCommandChain(35004));
+  EXPECT_TRUE(zelworkspace::WorkspaceUtils::TabIsShown(workspace, zelworkspace::ConsolePanel::kTabType));
+  const auto enablement = arx::testing::AskChainCommandEnabled(35004);
+  EXPECT_TRUE(enablement.handled && enablement.enabled && enablement.checked);
 }

@@ -111,12 +111,13 @@ TEST(AppCommands, WorkspaceCommandsEndWithTheFrameworksTeardown) {
 TEST(AppWorkspace, AFocusedPanelThatHandlesCommandsBecomesTheCurrentHandler) {
   fennick::LuaAppWorkspace workspace;
   fennick::AboutTab about(&workspace, workspace.GetMainFrame());
-  zelworkspace::TabPanel plain(&workspace, workspace.GetMainFrame(), u"Vt/Plain", u"Plain");
+  const zelworkspace::TabPanelP plain(
+      new zelworkspace::TabPanel(&workspace, workspace.GetMainFrame(), "Vt/Plain", u"Plain"));
   const arx::uisupport::CommandHandlerBase* aboutHandler = &about;
 
   workspace.OnTabPanelGainedFocus(&about);
   EXPECT_EQ(arx::uisupport::CommandHandlerBase::GetCurrentCommandHandler(), aboutHandler);
-  workspace.OnTabPanelGainedFocus(&plain);
+  workspace.OnTabPanelGainedFocus(plain.get());
   EXPECT_EQ(arx::uisupport::CommandHandlerBase::GetCurrentCommandHandler(), nullptr) << "not a handler";
   workspace.OnTabPanelGainedFocus(&about);
   workspace.OnTabPanelGainedFocus(nullptr);

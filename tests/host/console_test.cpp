@@ -31,7 +31,7 @@ struct ConsoleFixture : ::testing::Test {
 }  // namespace
 
 TEST_F(ConsoleFixture, EveryPathRestoresTheStackTop) {
-  zelworkspace::ConsolePanel panel;
+  const boost::intrusive_ptr<zelworkspace::ConsolePanel> panel(new zelworkspace::ConsolePanel());
   for (const char16_t* text : {u"x = 1", u"return 1, 2, 3", u"error('e')", u"error(nil)", u"not lua"}) {
     lua_pushliteral(L, "held by a caller");
     zelcore::UTF16String output;
@@ -40,8 +40,8 @@ TEST_F(ConsoleFixture, EveryPathRestoresTheStackTop) {
     EXPECT_STREQ(lua_tostring(L, 1), "held by a caller");
     lua_settop(L, 0);
   }
-  EXPECT_EQ(panel.OutCalls(), 5);
-  EXPECT_NE(panel.Output().find("ERROR: Lua error object is a nil value\n"), std::string::npos);
+  EXPECT_EQ(panel->OutCalls(), 5);
+  EXPECT_NE(panel->Output().find("ERROR: Lua error object is a nil value\n"), std::string::npos);
 }
 
 TEST_F(ConsoleFixture, NoPanelRunsNothing) {
@@ -53,11 +53,11 @@ TEST_F(ConsoleFixture, NoPanelRunsNothing) {
 
 TEST_F(ConsoleFixture, NoStateIsAnAssertion) {
   ExecLuaConsoleCmd::SetLuaState(nullptr);
-  zelworkspace::ConsolePanel panel;
+  const boost::intrusive_ptr<zelworkspace::ConsolePanel> panel(new zelworkspace::ConsolePanel());
   zelcore::testing::ResetAssertions();
   zelcore::UTF16String output;
   command.Execute(u"x = 1", output);
   ASSERT_EQ(zelcore::testing::Assertions().size(), 1u);
   EXPECT_EQ(zelcore::testing::Assertions()[0].condition, "NULL != mLuaState");
-  EXPECT_EQ(panel.OutCalls(), 0);
+  EXPECT_EQ(panel->OutCalls(), 0);
 }

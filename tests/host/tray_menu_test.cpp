@@ -65,7 +65,7 @@ TEST_F(TrayMenu, AClickWithNoTabPopsTheMenuUpAtOnce) {
 }
 
 TEST_F(TrayMenu, AClickWithATabOpenActivatesFirstAndPopsUpAfterTheTimer) {
-  ASSERT_TRUE(zelworkspace::WorkspaceUtils::ToggleTabState(run.App().GetWorkspace(), u"Vt/AboutTab", false));
+  ASSERT_TRUE(zelworkspace::WorkspaceUtils::ToggleTabState(run.App().GetWorkspace(), "Vt/AboutTab", false));
   Item().PerformClick();
   EXPECT_EQ(os::testing::ActivationCount(), 1);
   EXPECT_TRUE(os::testing::PoppedUpMenus().empty());

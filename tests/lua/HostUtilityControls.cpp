@@ -8,6 +8,7 @@
 #include "os/testing.h"
 #include "zelcore/testing.h"
 #include "zelui/testing.h"
+#include "zelworkspace/Workspace.h"
 
 namespace {
 
@@ -36,7 +37,9 @@ int shownAlerts(lua_State* L) {
     lua_setfield(L, -2, "icon");
     SetStringField(L, "message", alert.message);
     SetStringField(L, "detail", alert.detail);
-    lua_pushboolean(L, app != nullptr && alert.parent == app->GetWorkspace() && alert.parent != nullptr);
+    const zelworkspace::Workspace* workspace = app != nullptr ? app->GetWorkspace() : nullptr;
+    lua_pushboolean(L, workspace != nullptr && alert.parent != nullptr &&
+                           alert.parent == workspace->GetMainTopLevelWindow());
     lua_setfield(L, -2, "overWorkspace");
     lua_rawseti(L, -2, ++index);
   }

@@ -43,11 +43,11 @@ int endEventLoop(lua_State*) {
 int console(lua_State* L) {
   const std::string name = luaL_checkstring(L, 1);
   const std::string text = luaL_checkstring(L, 2);
-  zelworkspace::ConsolePanel panel;
+  const boost::intrusive_ptr<zelworkspace::ConsolePanel> panel(new zelworkspace::ConsolePanel());
   zelcore::UTF16String output;
   const bool found = zelcore::console::CommandRegistry::Get().Run(zelcore::UTF8to16(name), zelcore::UTF8to16(text), output);
   if (!found) return luaL_error(L, "no console command %s", name.c_str());
-  lua_pushstring(L, panel.Output().c_str());
+  lua_pushstring(L, panel->Output().c_str());
   lua_pushstring(L, zelcore::UTF16to8(output).c_str());
   return 2;
 }

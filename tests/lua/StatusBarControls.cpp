@@ -34,7 +34,7 @@ int poppedUpMenuCount(lua_State* L) {
 
 // toggleTab(tabType) -> whether the workspace showed or closed a tab of that type.
 int toggleTab(lua_State* L) {
-  const zelcore::UTF16String type = zelcore::UTF8to16(luaL_checkstring(L, 1));
+  const std::string type = luaL_checkstring(L, 1);
   auto* app = arx::app::App::GetApp();
   lua_pushboolean(L, app != nullptr && zelworkspace::WorkspaceUtils::ToggleTabState(app->GetWorkspace(), type, false));
   return 1;

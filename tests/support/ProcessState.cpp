@@ -50,6 +50,8 @@ void ResetProcessState() {
   zelui::testing::ResetNodeManager();
   zelui::testing::ResetFileDialogs();
   zelpelltova::testing::ResetTova();
+  zelui::testing::ResetMenus();
+  zelui::testing::ResetInputBoxes();
   zelui::Theme::Get() = zelui::Theme();
   zelworkspace::testing::SetMonitors({});
 

@@ -20,6 +20,7 @@ extern "C" {
 #include "zellua/binding/Numbers.h"
 #include "zellua/binding/Module.h"
 #include "zellua/binding/Results.h"
+#include "zelworkspace/Workspace.h"
 
 namespace fennick {
 
@@ -112,8 +113,9 @@ int lua_messageBox(lua_State* L) {
   const char* message = luaL_checkstring(L, 3);
   const char* detail = luaL_checkstring(L, 4);
   arx::app::App* app = arx::app::App::GetApp();
+  zelworkspace::Workspace* workspace = app ? app->GetWorkspace() : nullptr;
   const int answer = arx::uisupport::Alert::Show(type, icon, zelcore::UTF8to16(message), zelcore::UTF8to16(detail),
-                                                 app ? app->GetWorkspace() : nullptr);
+                                                 workspace ? workspace->GetMainTopLevelWindow() : nullptr);
   lua_pushinteger(L, answer);
   return 1;
 }

@@ -4,7 +4,7 @@
 
 namespace arx::app {
 
-limner::ImageP ImageCache::GetImage(const ResourceManager& resources, limner::SupplierInterface*,
+limner::ImageP ImageCache::GetImage(const zelui::ResourceReader& resources, limner::SupplierInterface*,
                                     const zelcore::UTF16String& name, float scale) {
   const auto key = std::make_pair(name, scale);
   const auto cached = mImages.find(key);
@@ -18,6 +18,8 @@ limner::ImageP ImageCache::GetImage(const ResourceManager& resources, limner::Su
   mImages[key] = image;
   return image;
 }
+
+ImageCache& ResourceManager::GetLimnerImageCache() const { return GetAppImageCache(); }
 
 ImageCache& GetAppImageCache() {
   static ImageCache cache;

@@ -1,6 +1,8 @@
 #include "zelui/OSMenu.h"
 
 #include <cstdlib>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "zelcore/Localizer.h"
@@ -8,12 +10,46 @@
 
 namespace zelui::utility {
 
-void OS_Menu::AppendItem(const zelcore::UTF16String& text, int commandId, const OS_MenuP& subMenu) {
+namespace {
+
+// The item at the position, or null outside 0..size-1.
+template <typename Menu>
+auto* ItemAt(Menu& menu, int position) {
+  auto& items = menu.Items();
+  return position >= 0 && static_cast<std::size_t>(position) < items.size() ? &items[static_cast<std::size_t>(position)]
+                                                                            : nullptr;
+}
+
+os::MenuItem* ItemWithID(os::Menu& menu, int commandId) {
+  for (os::MenuItem& item : menu.Items())
+    if (!item.separator && item.tag == commandId) return &item;
+  return nullptr;
+}
+
+// Depth first; menus met before are not walked again.
+bool Reaches(const os::Menu* from, const os::Menu* target, std::set<const os::Menu*>& seen) {
+  if (from == nullptr || !seen.insert(from).second) return false;
+  if (from == target) return true;
+  for (const os::MenuItem& item : from->Items())
+    if (Reaches(item.submenu.get(), target, seen)) return true;
+  return false;
+}
+
+}  // namespace
+
+bool OS_Menu::Contains(const os::Menu* menu) const {
+  std::set<const os::Menu*> seen;
+  return Reaches(mMenu.get(), menu, seen);
+}
+
+bool OS_Menu::AppendItem(const zelcore::UTF16String& text, int commandId, const OS_MenuP& subMenu) {
+  if (subMenu && subMenu->Contains(mMenu.get())) return false;
   os::MenuItem item;
   item.title = zelcore::UTF16to8(text);
   item.tag = commandId;
   if (subMenu) item.submenu = subMenu->PlatformMenu();
   mMenu->AddItem(std::move(item));
+  return true;
 }
 
 void OS_Menu::AppendSeparator(int commandId) {
@@ -21,6 +57,67 @@ void OS_Menu::AppendSeparator(int commandId) {
   item.separator = true;
   item.tag = commandId;
   mMenu->AddItem(std::move(item));
+}
+
+bool OS_Menu::SetItemEnabled(int position, bool enabled) {
+  os::MenuItem* item = ItemAt(*mMenu, position);
+  if (item != nullptr) item->enabled = enabled;
+  return item != nullptr;
+}
+
+bool OS_Menu::IsItemEnabled(int position) const {
+  const os::MenuItem* item = ItemAt(std::as_const(*mMenu), position);
+  return item != nullptr && item->enabled;
+}
+
+bool OS_Menu::SetItemChecked(int position, bool checked) {
+  os::MenuItem* item = ItemAt(*mMenu, position);
+  if (item != nullptr) item->checked = checked;
+  return item != nullptr;
+}
+
+bool OS_Menu::IsItemChecked(int position) const {
+  const os::MenuItem* item = ItemAt(std::as_const(*mMenu), position);
+  return item != nullptr && item->checked;
+}
+
+bool OS_Menu::SetItemID(int position, int commandId) {
+  os::MenuItem* item = ItemAt(*mMenu, position);
+  if (item != nullptr) item->tag = commandId;
+  return item != nullptr;
+}
+
+int OS_Menu::GetItemID(int position) const {
+  const os::MenuItem* item = ItemAt(std::as_const(*mMenu), position);
+  return item != nullptr ? item->tag : 0;
+}
+
+zelcore::UTF16String OS_Menu::GetItemText(int position) const {
+  const os::MenuItem* item = ItemAt(std::as_const(*mMenu), position);
+  return item != nullptr ? zelcore::UTF8to16(item->title) : zelcore::UTF16String();
+}
+
+bool OS_Menu::IsItemSeparator(int position) const {
+  const os::MenuItem* item = ItemAt(std::as_const(*mMenu), position);
+  return item != nullptr && item->separator;
+}
+
+OS_MenuP OS_Menu::GetItemSubMenu(int position) const {
+  const os::MenuItem* item = ItemAt(std::as_const(*mMenu), position);
+  return item != nullptr ? CreateOSMenuFromPlatformMenu(item->submenu) : nullptr;
+}
+
+bool OS_Menu::SetItemIDChecked(int commandId, bool checked) {
+  os::MenuItem* item = ItemWithID(*mMenu, commandId);
+  if (item != nullptr) item->checked = checked;
+  return item != nullptr;
+}
+
+bool OS_Menu::SetItemIDSubMenu(int commandId, const OS_MenuP& subMenu) {
+  os::MenuItem* item = ItemWithID(*mMenu, commandId);
+  if (item == nullptr || (subMenu && subMenu->Contains(mMenu.get()))) return false;
+  item->submenu = subMenu ? subMenu->PlatformMenu() : nullptr;
+  return true;
 }
 
 OS_MenuP CreateOSMenuFromPlatformMenu(const std::shared_ptr<os::Menu>& platformMenu) {

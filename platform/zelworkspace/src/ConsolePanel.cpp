@@ -6,7 +6,8 @@ namespace {
 ConsolePanel* gInstance = nullptr;
 }
 
-ConsolePanel::ConsolePanel() {
+ConsolePanel::ConsolePanel(Workspace* workspace, WorkspaceFrameBase* frame)
+    : TabPanel(workspace, frame, kTabType, u"Console") {
   if (gInstance == nullptr) gInstance = this;
 }
 

@@ -5,7 +5,15 @@
 
 #include "arx/app/App.h"
 #include "arx/trackview/TrackViewTesting.h"
+#include "arx/uisupport/CommandHandler.h"
 #include "zelcore/Strings.h"
+
+namespace zelui::ui {
+class OS_Window;
+}
+namespace zelworkspace {
+class TabPanel;
+}
 
 namespace arx::testing {
 
@@ -30,6 +38,25 @@ struct ChainedCommand {
 const std::vector<ChainedCommand>& ChainedCommands();
 void ResetChainedCommands();
 
+// A command's enablement as a handler answers it: whether one answered, and the outs, which start
+// as the values given in start (its handled field aside).
+struct CommandEnablement {
+  bool handled = false;
+  bool enabled = false;
+  bool checked = false;
+  zelcore::UTF16String text;
+};
+// The handler's answer (its attachments first, then its own).
+CommandEnablement AskCommandEnabled(uisupport::CommandHandler& handler, int commandId,
+                                    const CommandEnablement& start = {});
+// The answer of a panel's command-handler part; not handled by a panel that is no command
+// handler. The panel is held while it answers, and while it runs the command.
+CommandEnablement AskPanelCommandEnabled(zelworkspace::TabPanel& panel, int commandId,
+                                         const CommandEnablement& start = {});
+bool AskPanelHandleCommand(zelworkspace::TabPanel& panel, int commandId);
+// The answer of the command chain: the current handler, then the application's.
+CommandEnablement AskChainCommandEnabled(int commandId, const CommandEnablement& start = {});
+
 // How often the application's settings were saved.
 int AppSettingsSaveCount();
 
@@ -40,7 +67,7 @@ struct ShownAlert {
   int type;
   int icon;
   std::string message, detail;
-  zelworkspace::Workspace* parent;
+  const zelui::ui::OS_Window* parent;
 };
 const std::vector<ShownAlert>& ShownAlerts();
 void ResetAlerts();

@@ -1,6 +1,6 @@
 #pragma once
-// Platform menus: items with a title, a command tag, an optional key equivalent and submenu, or
-// a separator. Menus are shared: a menu lives as long as someone holds it.
+// Platform menus: items with a title, a command tag, an enabled and a checked state, an optional
+// key equivalent and submenu, or a separator. Menus are shared: a menu lives as long as someone holds it.
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +14,7 @@ struct MenuItem {
   int tag = 0;
   bool separator = false;
   bool enabled = true;
+  bool checked = false;
   std::string keyEquivalent;
   std::shared_ptr<Menu> submenu;
 };
@@ -37,8 +38,8 @@ class Menu {
 };
 
 // The menu as lines of text, one item a line, submenu items indented by two spaces:
-// "Title [tag]" (the tag only when not 0), "(disabled)" after a disabled item, "-" for a
-// separator, and "Title >" for an item with a submenu.
+// "Title [tag]" (the tag only when not 0), "(disabled)" after a disabled item, "(checked)" after a
+// checked one, "-" for a separator, and "Title >" for an item with a submenu.
 std::vector<std::string> DescribeMenu(const Menu& menu);
 
 }  // namespace os

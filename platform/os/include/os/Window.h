@@ -3,6 +3,7 @@
 // behaviour, visibility, and child windows that move with their parent and stay above it. Nothing
 // is drawn; a window remembers what it was told. A child window knows its parent by a plain
 // pointer that either side clears when it dies.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,12 @@ class Window {
   // The ordering each child was added with, in child order.
   WindowOrderingMode ChildOrdering(const Window* child) const;
 
+  // Whether the window is on the active space (the desktop shown now). A window answers the
+  // request unless it was told it cannot (nullopt); one that does not answer is asked nothing.
+  bool RespondsToIsOnActiveSpace() const { return mOnActiveSpace.has_value(); }
+  bool IsOnActiveSpace() const { return mOnActiveSpace.value_or(true); }
+  void SetOnActiveSpace(std::optional<bool> onActiveSpace) { mOnActiveSpace = onActiveSpace; }
+
  private:
   std::string mClassName;
   bool mIsPanel;
@@ -61,6 +68,7 @@ class Window {
   Window* mParent = nullptr;
   std::vector<Window*> mChildren;
   std::vector<WindowOrderingMode> mOrderings;
+  std::optional<bool> mOnActiveSpace{true};
 };
 
 }  // namespace os

@@ -15,6 +15,7 @@ void Describe(const Menu& menu, const std::string& indent, std::vector<std::stri
     std::string line = indent + item.title;
     if (item.tag != 0) line += " [" + std::to_string(item.tag) + "]";
     if (!item.enabled) line += " (disabled)";
+    if (item.checked) line += " (checked)";
     if (item.submenu) line += " >";
     lines.push_back(line);
     if (item.submenu) Describe(*item.submenu, indent + "  ", lines);

@@ -27,11 +27,36 @@ class OS_Menu {
   os::Menu* GetPlatformMenu() const { return mMenu.get(); }
   const std::shared_ptr<os::Menu>& PlatformMenu() const { return mMenu; }
 
-  // Appends an item with a command id, and a submenu when one is given.
-  void AppendItem(const zelcore::UTF16String& text, int commandId,
+  // Appends an item with a command id, and a submenu when one is given. A submenu that is this
+  // menu, or holds it at any depth, is refused (false, nothing appended): a menu never contains
+  // itself.
+  bool AppendItem(const zelcore::UTF16String& text, int commandId,
                   const boost::intrusive_ptr<OS_Menu>& subMenu = nullptr);
   void AppendSeparator(int commandId);
   int Size() const { return static_cast<int>(mMenu->Items().size()); }
+
+  // Items by position, the first at 0. A position outside 0..Size()-1 changes nothing: setters
+  // answer false, getters false, 0, an empty text or null.
+  bool SetItemEnabled(int position, bool enabled);
+  bool IsItemEnabled(int position) const;
+  bool SetItemChecked(int position, bool checked);
+  bool IsItemChecked(int position) const;
+  bool SetItemID(int position, int commandId);
+  int GetItemID(int position) const;
+  zelcore::UTF16String GetItemText(int position) const;
+  bool IsItemSeparator(int position) const;
+  // A new counted menu over the item's submenu; null when the item has none.
+  boost::intrusive_ptr<OS_Menu> GetItemSubMenu(int position) const;
+
+  // Items by command id: the first item of this menu itself (not of its submenus) with the id;
+  // false when there is none.
+  bool SetItemIDChecked(int commandId, bool checked);
+  // Gives the item a submenu (null takes it away); a submenu refused by AppendItem is refused
+  // here too.
+  bool SetItemIDSubMenu(int commandId, const boost::intrusive_ptr<OS_Menu>& subMenu);
+
+  // Whether the platform menu is this menu's or one of its submenus', at any depth.
+  bool Contains(const os::Menu* menu) const;
 
  private:
   ~OS_Menu() = default;

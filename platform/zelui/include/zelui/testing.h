@@ -12,6 +12,7 @@
 #include "zelui/limner/Limner.h"
 #include "zelui/ui/ControlsTesting.h"
 #include "zelui/ui/NodeTesting.h"
+#include "zelui/ui/PopupTesting.h"
 
 namespace zelui::testing {
 

@@ -8,10 +8,11 @@ namespace zelworkspace {
 
 class ConsolePanel : public TabPanel {
  public:
-  static constexpr const char16_t* kTabType = u"ConsolePanel";
+  static constexpr const char* kTabType = "ConsolePanel";
 
-  ConsolePanel();
-  ~ConsolePanel() override;
+  // A panel of no workspace, or of the workspace and frame.
+  ConsolePanel() : ConsolePanel(nullptr, nullptr) {}
+  ConsolePanel(Workspace* workspace, WorkspaceFrameBase* frame);
 
   // The open console panel, or null when none is open.
   static ConsolePanel* GetInstance();
@@ -24,6 +25,9 @@ class ConsolePanel : public TabPanel {
   const std::string& Output() const { return mOutput; }
   int OutCalls() const { return mOutCalls; }
 
+ protected:
+  ~ConsolePanel() override;
+
  private:
   std::string mOutput;
   int mOutCalls = 0;
@@ -32,8 +36,8 @@ class ConsolePanel : public TabPanel {
 class ConsolePanelTabCreator : public TabCreator {
  public:
   ConsolePanelTabCreator() : TabCreator(ConsolePanel::kTabType) {}
-  std::unique_ptr<TabPanel> CreateTabPanel(Workspace*, WorkspaceFrame*) override {
-    return std::make_unique<ConsolePanel>();
+  TabPanelP CreateTabPanel(Workspace* workspace, WorkspaceFrameBase* frame) override {
+    return TabPanelP(new ConsolePanel(workspace, frame));
   }
 };
 

@@ -3,16 +3,17 @@
 #include <map>
 
 #include "arx/app/ResourceManager.h"
+#include "zelui/ResourceImageCache.h"
 #include "zelui/limner/Limner.h"
 
 namespace arx::app {
 
-class ImageCache {
+class ImageCache : public zelui::ResourceImageCache {
  public:
   // The image of the resource (name, "png") at the scale, for drawing with the supplier's
   // contexts; null when there is no such resource or it is not an image.
-  limner::ImageP GetImage(const ResourceManager& resources, limner::SupplierInterface* supplier,
-                          const zelcore::UTF16String& name, float scale);
+  limner::ImageP GetImage(const zelui::ResourceReader& resources, limner::SupplierInterface* supplier,
+                          const zelcore::UTF16String& name, float scale) override;
   void Clear() { mImages.clear(); }
 
  private:

@@ -16,6 +16,7 @@ class UI_InteractiveControlView;
 struct UI_ControlMessage {
   UI_ControlView* control = nullptr;
 };
+using UI_ControlChangedMessage = UI_ControlMessage;
 
 enum InteractiveChange { kBeginChange = 0, kContinueChange = 1, kFinishChange = 2, kCancelChange = 3 };
 
