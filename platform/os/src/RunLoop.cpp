@@ -32,12 +32,23 @@ void Remove(Entries& entries, const std::shared_ptr<Item>& item, const RunLoopMo
   const auto it = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.item == item; });
   if (it == entries.end()) return;
   for (const RunLoopMode& m : Expand(mode)) it->modes.erase(m);
+  // In no mode any more: let it go now.
+  if (it->modes.empty()) entries.erase(it);
 }
 
 // Real time in seconds, from a fixed point early in the process.
 double RealSeconds() {
   static const auto start = std::chrono::steady_clock::now();
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+template <typename Entries, typename Item>
+bool Contains(const Entries& entries, const Item* item, const RunLoopMode& mode) {
+  const auto it = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.item.get() == item; });
+  if (it == entries.end()) return false;
+  for (const RunLoopMode& m : Expand(mode))
+    if (it->modes.count(m) == 0) return false;
+  return true;
 }
 
 }  // namespace
@@ -58,6 +69,13 @@ void RunLoop::AddObserver(const std::shared_ptr<RunLoopObserver>& observer, cons
 }
 void RunLoop::RemoveObserver(const std::shared_ptr<RunLoopObserver>& observer, const RunLoopMode& mode) {
   Remove(mObservers, observer, mode);
+}
+
+bool RunLoop::ContainsTimer(const RunLoopTimer* timer, const RunLoopMode& mode) const {
+  return Contains(mTimers, timer, mode);
+}
+bool RunLoop::ContainsObserver(const RunLoopObserver* observer, const RunLoopMode& mode) const {
+  return Contains(mObservers, observer, mode);
 }
 
 std::shared_ptr<RunLoopTimer> RunLoop::NextDue(const RunLoopMode& mode, double until) const {
@@ -143,6 +161,11 @@ struct RunLoopAccess {
     loop.DropUnused();
     return fired;
   }
+  static int Observers(const RunLoop& loop) {
+    return static_cast<int>(std::count_if(loop.mObservers.begin(), loop.mObservers.end(), [](const auto& e) {
+      return e.item->IsValid() && !e.modes.empty();
+    }));
+  }
   static int Pending(const RunLoop& loop) {
     return static_cast<int>(std::count_if(loop.mTimers.begin(), loop.mTimers.end(), [](const auto& e) {
       return e.item->IsValid() && !e.modes.empty();
@@ -163,6 +186,7 @@ int AdvanceRunLoopClock(double seconds, const RunLoopMode& mode) {
   return RunLoopAccess::Advance(RunLoopAccess::Loop(), seconds, mode);
 }
 int PendingTimers() { return RunLoopAccess::Pending(RunLoopAccess::Loop()); }
+int RunLoopObservers() { return RunLoopAccess::Observers(RunLoopAccess::Loop()); }
 void ResetTimers() { RunLoopAccess::Reset(RunLoopAccess::Loop()); }
 
 }  // namespace testing
