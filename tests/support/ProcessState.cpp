@@ -14,6 +14,7 @@
 #include "zellua/ScriptDirs.h"
 #include "zelui/Theme.h"
 #include "zelui/testing.h"
+#include "zelwebview/testing.h"
 #include "zelworkspace/testing.h"
 
 namespace glimmet::testing {
@@ -47,6 +48,9 @@ void ResetProcessState() {
   zelui::testing::ResetDialogs();
   zelui::Theme::Get() = zelui::Theme();
   zelworkspace::testing::SetMonitors({});
+
+  // The web view library: the engine was never started.
+  zelwebview::testing::ResetEngineStart();
 
   // The OS layer.
   os::testing::ResetNetServices();
