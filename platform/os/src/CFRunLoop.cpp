@@ -56,9 +56,6 @@ void CFRunLoopRemoveTimer(CFRunLoopRef loop, CFRunLoopTimerRef timer, const RunL
   if (loop != nullptr && timer != nullptr) loop->RemoveTimer(Named<RunLoopTimer>(timer), mode);
 }
 
-bool CFRunLoopContainsTimer(CFRunLoopRef loop, CFRunLoopTimerRef timer, const RunLoopMode& mode) {
-  return loop != nullptr && timer != nullptr && loop->ContainsTimer(timer, mode);
-}
 
 CFRunLoopObserverRef CFRunLoopObserverCreate(CFAllocatorRef, CFOptionFlags activities, bool repeats, CFIndex,
                                              CFRunLoopObserverCallBack callout, CFRunLoopObserverContext* context) {
@@ -77,8 +74,5 @@ void CFRunLoopRemoveObserver(CFRunLoopRef loop, CFRunLoopObserverRef observer, c
   if (loop != nullptr && observer != nullptr) loop->RemoveObserver(Named<RunLoopObserver>(observer), mode);
 }
 
-bool CFRunLoopContainsObserver(CFRunLoopRef loop, CFRunLoopObserverRef observer, const RunLoopMode& mode) {
-  return loop != nullptr && observer != nullptr && loop->ContainsObserver(observer, mode);
-}
 
 }  // namespace os

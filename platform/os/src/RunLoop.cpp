@@ -42,15 +42,6 @@ double RealSeconds() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-template <typename Entries, typename Item>
-bool Contains(const Entries& entries, const Item* item, const RunLoopMode& mode) {
-  const auto it = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.item.get() == item; });
-  if (it == entries.end()) return false;
-  for (const RunLoopMode& m : Expand(mode))
-    if (it->modes.count(m) == 0) return false;
-  return true;
-}
-
 }  // namespace
 
 RunLoop& RunLoop::Main() {
@@ -69,13 +60,6 @@ void RunLoop::AddObserver(const std::shared_ptr<RunLoopObserver>& observer, cons
 }
 void RunLoop::RemoveObserver(const std::shared_ptr<RunLoopObserver>& observer, const RunLoopMode& mode) {
   Remove(mObservers, observer, mode);
-}
-
-bool RunLoop::ContainsTimer(const RunLoopTimer* timer, const RunLoopMode& mode) const {
-  return Contains(mTimers, timer, mode);
-}
-bool RunLoop::ContainsObserver(const RunLoopObserver* observer, const RunLoopMode& mode) const {
-  return Contains(mObservers, observer, mode);
 }
 
 std::shared_ptr<RunLoopTimer> RunLoop::NextDue(const RunLoopMode& mode, double until) const {

@@ -58,7 +58,6 @@ CFRunLoopTimerRef CFRunLoopTimerCreate(CFAllocatorRef allocator, CFAbsoluteTime 
 void CFRunLoopTimerInvalidate(CFRunLoopTimerRef timer);
 void CFRunLoopAddTimer(CFRunLoopRef loop, CFRunLoopTimerRef timer, const RunLoopMode& mode);
 void CFRunLoopRemoveTimer(CFRunLoopRef loop, CFRunLoopTimerRef timer, const RunLoopMode& mode);
-bool CFRunLoopContainsTimer(CFRunLoopRef loop, CFRunLoopTimerRef timer, const RunLoopMode& mode);
 
 // An observer of the activities (kCFRunLoopBeforeTimers, kCFRunLoopBeforeWaiting); the allocator
 // and order are not used.
@@ -68,6 +67,5 @@ CFRunLoopObserverRef CFRunLoopObserverCreate(CFAllocatorRef allocator, CFOptionF
 void CFRunLoopObserverInvalidate(CFRunLoopObserverRef observer);
 void CFRunLoopAddObserver(CFRunLoopRef loop, CFRunLoopObserverRef observer, const RunLoopMode& mode);
 void CFRunLoopRemoveObserver(CFRunLoopRef loop, CFRunLoopObserverRef observer, const RunLoopMode& mode);
-bool CFRunLoopContainsObserver(CFRunLoopRef loop, CFRunLoopObserverRef observer, const RunLoopMode& mode);
 
 }  // namespace os

@@ -86,9 +86,6 @@ class RunLoop {
   void RemoveTimer(const std::shared_ptr<RunLoopTimer>& timer, const RunLoopMode& mode);
   void AddObserver(const std::shared_ptr<RunLoopObserver>& observer, const RunLoopMode& mode);
   void RemoveObserver(const std::shared_ptr<RunLoopObserver>& observer, const RunLoopMode& mode);
-  // Whether the run loop holds it in the mode (in each of them, for the common modes).
-  bool ContainsTimer(const RunLoopTimer* timer, const RunLoopMode& mode) const;
-  bool ContainsObserver(const RunLoopObserver* observer, const RunLoopMode& mode) const;
 
   // One pass in the mode: the observers hear "before timers", every timer of the mode that is
   // due by now fires, in time order, and the observers hear "before waiting". Returns how many

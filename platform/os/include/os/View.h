@@ -36,7 +36,6 @@ class NSView {
 
   void Retain();
   void Release();
-  int RetainCount() const { return mRetainCount; }
 
   // The rectangle in the superview's coordinates. A new size resizes the subviews by their masks.
   const NSRect& Frame() const { return mFrame; }
