@@ -96,7 +96,7 @@ void App::RegisterApplicationCommands() {
 
 bool App::InitApplication(arx::app::AppInitArgs& args) {
   ApplyColorTheme(GetWorkspace());
-  GlobalWebViewInitialize(true);
+  zelwebview::GlobalWebViewInitialize(true);
 
   KrInit();
   KqExceptions_setThrowHook(&App::ThrowLuaException);
@@ -130,7 +130,7 @@ void App::TerminateApplication() {
     mLuaState = nullptr;
     mLuaReady = false;
   }
-  GlobalWebViewTerminate();
+  zelwebview::GlobalWebViewTerminate();
   arx::app::App::TerminateApplication();
   // The framework destroys the workspace, its manager and its menu helper next; the attachment
   // that runs their commands goes first, so that no command reaches them afterwards.

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+#include "os/View.h"
+#include "os/testing.h"
+
 using engine::testing::PendingTasks;
 using engine::testing::Record;
 using engine::testing::RunUntilIdle;
@@ -32,8 +35,8 @@ TEST(EngineStartTest, StartsOnceAndRecordsWhatItWasGiven) {
   EXPECT_EQ(extensions[0].name.ToString(), "v8/one");
   EXPECT_EQ(extensions[0].code.ToString(), "var one = 1;");
 
-  int parent = 0;
-  info.m_ParentView = &parent;
+  os::NSView* parent = new os::NSView(os::NSRect{0, 0, 100, 100});
+  info.m_ParentView = parent;
   info.m_x = 3;
   info.m_y = 4;
   info.m_nWidth = 30;
@@ -45,8 +48,18 @@ TEST(EngineStartTest, StartsOnceAndRecordsWhatItWasGiven) {
     const auto browsers = engine::testing::Browsers();
     ASSERT_EQ(browsers.size(), 1u);
     const CefWindowInfo recorded = engine::testing::WindowInfo(browsers[0]);
-    EXPECT_EQ(recorded.m_ParentView, &parent);
+    EXPECT_EQ(recorded.m_ParentView, parent);
     EXPECT_EQ(CefRect(recorded.m_x, recorded.m_y, recorded.m_nWidth, recorded.m_nHeight), CefRect(3, 4, 30, 40));
+    // The browser's view is the parent's subview at the rectangle, and is sized with it.
+    os::NSView* view = browsers[0]->GetWindowHandle();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(parent->Subviews(), std::vector<os::NSView*>{view});
+    EXPECT_EQ(view->Frame(), (os::NSRect{3, 4, 30, 40}));
+    parent->SetFrame(os::NSRect{0, 0, 110, 120});
+    EXPECT_EQ(view->Frame(), (os::NSRect{3, 4, 40, 60}));
+    int width = 0, height = 0;
+    EXPECT_TRUE(browsers[0]->GetSize(PET_VIEW, width, height));
+    EXPECT_EQ(CefRect(0, 0, width, height), CefRect(0, 0, 40, 60));
     EXPECT_TRUE(engine::testing::BrowserSettings(browsers[0]).drag_drop_disabled);
     EXPECT_EQ(browsers[0]->GetMainFrame()->ExecuteJavaScriptSynch("one", "", 0).ToString(), "1");
   }
@@ -54,6 +67,9 @@ TEST(EngineStartTest, StartsOnceAndRecordsWhatItWasGiven) {
   EXPECT_FALSE(engine::testing::IsRunning());
   EXPECT_TRUE(engine::testing::Browsers().empty());
   EXPECT_EQ(engine::testing::Live().Total(), 0);
+  EXPECT_TRUE(parent->Subviews().empty()) << "a closed browser's view leaves its parent";
+  parent->Release();
+  EXPECT_EQ(os::testing::LiveViews(), 0);
 
   // A restart starts clean.
   ASSERT_TRUE(CefInitialize(CefSettings(), nullptr));

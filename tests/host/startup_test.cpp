@@ -75,6 +75,25 @@ TEST(HostStartup, RunsInOrderAndTerminatesInOrder) {
   EXPECT_EQ(engine::testing::ShutdownCount(), shutdownsBefore + 1);
 }
 
+// The web engine starts once per process: a second start of the host in the same process finds
+// it terminated for good, and its termination shuts nothing down again.
+TEST(HostStartup, TheWebEngineStartsOncePerProcess) {
+  TempBundle bundle;
+  bundle.WriteBootstrap("");
+  const int shutdownsBefore = engine::testing::ShutdownCount();
+  {
+    HostRun run;
+    ASSERT_TRUE(run.Start());
+    EXPECT_TRUE(engine::testing::IsRunning());
+    run.Stop();
+  }
+  HostRun again;
+  ASSERT_TRUE(again.Start());
+  EXPECT_FALSE(engine::testing::IsRunning());
+  again.Stop();
+  EXPECT_EQ(engine::testing::ShutdownCount(), shutdownsBefore + 1);
+}
+
 TEST(HostStartup, BootstrapThatDoesNotCompileIsReportedAndSkipped) {
   OfferRecordFunction();
   TempBundle bundle;

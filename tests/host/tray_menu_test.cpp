@@ -53,11 +53,13 @@ TEST_F(TrayMenu, TheStatusItemIsMadeAtStartUp) {
 }
 
 TEST_F(TrayMenu, AClickWithNoTabPopsTheMenuUpAtOnce) {
+  // The web engine's pump is the only timer of a started host.
+  const int timersBefore = os::testing::PendingTimers();
   Item().PerformClick();
   ASSERT_EQ(os::testing::PoppedUpMenus().size(), 1u);
   EXPECT_EQ(os::testing::PoppedUpMenus()[0], kTrayItems);
   EXPECT_EQ(os::testing::ActivationCount(), 0);
-  EXPECT_EQ(os::testing::PendingTimers(), 0);
+  EXPECT_EQ(os::testing::PendingTimers(), timersBefore);
   const auto& tray = run.App().GetTrayMenu();
   ASSERT_TRUE(tray);
   EXPECT_TRUE(tray->GetPlatformMenu()->AllowsKeyEquivalents());
@@ -69,11 +71,14 @@ TEST_F(TrayMenu, AClickWithATabOpenActivatesFirstAndPopsUpAfterTheTimer) {
   Item().PerformClick();
   EXPECT_EQ(os::testing::ActivationCount(), 1);
   EXPECT_TRUE(os::testing::PoppedUpMenus().empty());
-  EXPECT_EQ(os::testing::AdvanceRunLoopClock(0.004), 0);
-  EXPECT_EQ(os::testing::AdvanceRunLoopClock(0.001), 1);
+  // The web engine's pump fires on the way too; the menu tells when the tray's timer fired.
+  os::testing::AdvanceRunLoopClock(0.004);
+  EXPECT_TRUE(os::testing::PoppedUpMenus().empty());
+  os::testing::AdvanceRunLoopClock(0.001);
   ASSERT_EQ(os::testing::PoppedUpMenus().size(), 1u);
   EXPECT_EQ(os::testing::PoppedUpMenus()[0], kTrayItems);
-  EXPECT_EQ(os::testing::AdvanceRunLoopClock(1), 0) << "the timer fires once";
+  os::testing::AdvanceRunLoopClock(1);
+  EXPECT_EQ(os::testing::PoppedUpMenus().size(), 1u) << "the timer fires once";
 }
 
 TEST_F(TrayMenu, TheMenuIsRebuiltFromTheResourceOnEveryPopUp) {

@@ -15,6 +15,7 @@
 #include "zellua/ScriptDirs.h"
 #include "zelui/Theme.h"
 #include "zelui/testing.h"
+#include "zelwebview/testing.h"
 #include "zelworkspace/testing.h"
 
 namespace glimmet::testing {
@@ -54,6 +55,9 @@ void ResetProcessState() {
   zelui::testing::ResetInputBoxes();
   zelui::Theme::Get() = zelui::Theme();
   zelworkspace::testing::SetMonitors({});
+
+  // The web view library: the engine was never started.
+  zelwebview::testing::ResetEngineStart();
 
   // The OS layer.
   os::testing::ResetNetServices();

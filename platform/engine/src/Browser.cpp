@@ -2,9 +2,11 @@
 
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "Page.h"
 #include "Script.h"
+#include "os/View.h"
 
 namespace engine {
 
@@ -70,10 +72,24 @@ BrowserImpl::BrowserImpl(CefRefPtr<CefClient> client, const CefWindowInfo& windo
                          const CefBrowserSettings& settings, bool popup)
     : windowInfo(windowInfo), settings(settings), mClient(std::move(client)), mPopup(popup) {
   mMainFrame = new FrameImpl(this, nullptr);
+  if (windowInfo.m_ParentView != nullptr) {
+    mView = new os::NSView(os::NSRect{double(windowInfo.m_x), double(windowInfo.m_y), double(windowInfo.m_nWidth),
+                                      double(windowInfo.m_nHeight)});
+    mView->SetAutoresizingMask(os::NSViewWidthSizable | os::NSViewHeightSizable);
+    windowInfo.m_ParentView->AddSubview(mView);
+  }
 }
 
 BrowserImpl::~BrowserImpl() {
   if (mMainFrame) mMainFrame->Detach();
+  ReleaseView();
+}
+
+void BrowserImpl::ReleaseView() {
+  os::NSView* view = std::exchange(mView, nullptr);
+  if (view == nullptr) return;
+  view->RemoveFromSuperview();
+  view->Release();
 }
 
 void BrowserImpl::Announce(const std::u16string& url) {
@@ -91,6 +107,7 @@ void BrowserImpl::Close() {
   mOpen = false;
   CefRefPtr<FrameImpl> frame = std::move(mMainFrame);
   if (frame) frame->Detach();
+  ReleaseView();
   // Last: letting the client go may run its destructor, which may drop its browser reference.
   CefRefPtr<CefClient> client = std::move(mClient);
 }
@@ -118,7 +135,16 @@ void BrowserImpl::OpenPopup(const std::u16string& url) {
 void BrowserImpl::SetFocus(bool enable) {
   if (!IsOpen()) return;
   record.focusCalls.push_back(enable);
+  TakeFocus(enable);
+}
+
+void BrowserImpl::TakeFocus(bool enable) {
   pageFocus = enable;
+  if (mView == nullptr) return;
+  if (enable)
+    mView->BecomeFirstResponder();
+  else
+    mView->ResignFirstResponder();
 }
 
 CefRefPtr<CefFrame> BrowserImpl::GetMainFrame() { return mMainFrame; }
@@ -141,14 +167,20 @@ void BrowserImpl::ShowDevTools() {
 
 bool BrowserImpl::GetSize(PaintElementType type, int& width, int& height) {
   if (!IsOpen() || type != PET_VIEW) return false;
-  width = windowInfo.m_nWidth;
-  height = windowInfo.m_nHeight;
+  ViewSize(width, height);
   return true;
 }
 
+void BrowserImpl::ViewSize(int& width, int& height) const {
+  width = mView != nullptr ? static_cast<int>(mView->Frame().width) : windowInfo.m_nWidth;
+  height = mView != nullptr ? static_cast<int>(mView->Frame().height) : windowInfo.m_nHeight;
+}
+
 bool BrowserImpl::GetImage(PaintElementType type, int width, int height, void* buffer) {
-  if (!IsOpen() || type != PET_VIEW || buffer == nullptr || width < 0 || height < 0 ||
-      width != windowInfo.m_nWidth || height != windowInfo.m_nHeight)
+  int viewWidth = 0, viewHeight = 0;
+  ViewSize(viewWidth, viewHeight);
+  if (!IsOpen() || type != PET_VIEW || buffer == nullptr || width < 0 || height < 0 || width != viewWidth ||
+      height != viewHeight)
     return false;
   std::memset(buffer, 0, static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
   return true;

@@ -35,13 +35,15 @@ class BrowserImpl : public EngineObject<CefBrowser, kLiveBrowser> {
   void Close();
   bool IsOpen() const { return mOpen && Engine::Get().running; }
   CefRefPtr<CefClient> Client() const { return mClient; }
+  // The page takes focus (or loses it), and the view with it.
+  void TakeFocus(bool enable);
   // A console line of one of its pages: recorded, then handed to the client.
   void Console(const std::u16string& message, const std::u16string& source, int line);
   // window.open from one of its pages.
   void OpenPopup(const std::u16string& url);
 
   bool IsPopup() override { return mPopup; }
-  CefWindowHandle GetWindowHandle() override { return nullptr; }
+  CefWindowHandle GetWindowHandle() override { return mView; }
   CefRefPtr<CefClient> GetClient() override { return mClient; }
   void SetFocus(bool enable) override;
   CefRefPtr<CefFrame> GetMainFrame() override;
@@ -66,10 +68,16 @@ class BrowserImpl : public EngineObject<CefBrowser, kLiveBrowser> {
   bool pageFocus = false;
 
  private:
+  void ViewSize(int& width, int& height) const;
+  // The view leaves its parent and is let go.
+  void ReleaseView();
+
   CefRefPtr<CefClient> mClient;
   CefRefPtr<FrameImpl> mMainFrame;
   bool mPopup;
   bool mOpen = true;
+  // One reference held; given back when the browser closes.
+  os::NSView* mView = nullptr;
   double mZoomLevel = 0;
 };
 

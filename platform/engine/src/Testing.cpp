@@ -61,7 +61,7 @@ bool RequestPageFocus(CefRefPtr<CefBrowser> browser, CefFocusHandler::FocusSourc
     if (focus->OnSetFocus(browser, source)) return false;
   }
   if (!impl->IsOpen()) return false;
-  impl->pageFocus = true;
+  impl->TakeFocus(true);
   return true;
 }
 

@@ -32,6 +32,8 @@ void Remove(Entries& entries, const std::shared_ptr<Item>& item, const RunLoopMo
   const auto it = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.item == item; });
   if (it == entries.end()) return;
   for (const RunLoopMode& m : Expand(mode)) it->modes.erase(m);
+  // In no mode any more: let it go now.
+  if (it->modes.empty()) entries.erase(it);
 }
 
 // Real time in seconds, from a fixed point early in the process.
@@ -143,6 +145,11 @@ struct RunLoopAccess {
     loop.DropUnused();
     return fired;
   }
+  static int Observers(const RunLoop& loop) {
+    return static_cast<int>(std::count_if(loop.mObservers.begin(), loop.mObservers.end(), [](const auto& e) {
+      return e.item->IsValid() && !e.modes.empty();
+    }));
+  }
   static int Pending(const RunLoop& loop) {
     return static_cast<int>(std::count_if(loop.mTimers.begin(), loop.mTimers.end(), [](const auto& e) {
       return e.item->IsValid() && !e.modes.empty();
@@ -163,6 +170,7 @@ int AdvanceRunLoopClock(double seconds, const RunLoopMode& mode) {
   return RunLoopAccess::Advance(RunLoopAccess::Loop(), seconds, mode);
 }
 int PendingTimers() { return RunLoopAccess::Pending(RunLoopAccess::Loop()); }
+int RunLoopObservers() { return RunLoopAccess::Observers(RunLoopAccess::Loop()); }
 void ResetTimers() { RunLoopAccess::Reset(RunLoopAccess::Loop()); }
 
 }  // namespace testing

@@ -20,8 +20,12 @@ class CefRequest;
 class CefV8Handler;
 class CefV8Value;
 
+namespace os {
+class NSView;
+}
+
 // The platform view a browser draws into and the view that holds it.
-typedef void* CefWindowHandle;
+typedef os::NSView* CefWindowHandle;
 
 // Engine start-up settings.
 struct CefSettings {
@@ -37,7 +41,8 @@ struct CefSettings {
   CefString quorvin_base_path;
 };
 
-// Where a browser's view goes.
+// Where a browser's view goes: the browser makes its view at this rectangle as the last subview
+// of the parent view, sized with it; without a parent view it has no view.
 struct CefWindowInfo {
   CefString m_windowName;
   int m_x = 0, m_y = 0, m_nWidth = 0, m_nHeight = 0;
@@ -82,9 +87,11 @@ class CefBrowser : public virtual CefBase {
                             const CefBrowserSettings& settings);
 
   virtual bool IsPopup() = 0;
+  // The browser's view; null for a browser without a parent view and after shutdown.
   virtual CefWindowHandle GetWindowHandle() = 0;
-  virtual CefRefPtr<CefClient> GetClient() = 0;
+  // True gives the page focus and makes the view its window's first responder; false takes both.
   virtual void SetFocus(bool enable) = 0;
+  virtual CefRefPtr<CefClient> GetClient() = 0;
   virtual CefRefPtr<CefFrame> GetMainFrame() = 0;
   virtual CefRefPtr<CefFrame> GetFocusedFrame() = 0;
   // Logarithmic zoom level, 0 at 100 %.
@@ -92,7 +99,8 @@ class CefBrowser : public virtual CefBase {
   virtual void SetZoomLevel(double zoomLevel) = 0;
   // Opens the developer tools: a popup browser sharing this browser's client.
   virtual void ShowDevTools() = 0;
-  // The view's size, and its (blank) pixels, 4 bytes each, for exactly that size.
+  // The view's size (the window information's size for a browser without a view), and its
+  // (blank) pixels, 4 bytes each, for exactly that size.
   virtual bool GetSize(PaintElementType type, int& width, int& height) = 0;
   virtual bool GetImage(PaintElementType type, int width, int height, void* buffer) = 0;
 

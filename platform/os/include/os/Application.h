@@ -14,10 +14,18 @@ class Application {
   // application is active.
   void ActivateIgnoringOtherApps(bool ignoreOtherApps);
   int ActivationCount() const { return mActivations; }
+  // Whether the application object answers the message; of the optional ones only
+  // "isMouseKeyboardCaptured" is known, and only when the application offers it.
+  bool RespondsToSelector(const std::string& selector) const;
+  // Whether the mouse and keyboard are captured; false from an application that does not offer
+  // the message.
+  bool IsMouseKeyboardCaptured() const { return mAnswersCapture && mCaptured; }
 
  private:
   friend struct ApplicationAccess;
   int mActivations = 0;
+  bool mAnswersCapture = false;
+  bool mCaptured = false;
 };
 
 struct RunningApplication {

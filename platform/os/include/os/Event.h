@@ -6,7 +6,7 @@
 
 namespace os {
 
-enum EventType { kEventKeyDown = 10 };
+enum EventType { kEventKeyDown = 10, kEventScrollWheel = 22 };
 enum ModifierFlags : unsigned { kShiftKeyMask = 0x20000, kCommandKeyMask = 0x100000 };
 
 // A view that answers to a set of action selectors and records the ones sent to it.

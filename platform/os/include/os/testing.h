@@ -75,10 +75,20 @@ void ResetAlerts();
 // the clock at its fire date; returns how many fired.
 void TakeOverRunLoopClock();
 int AdvanceRunLoopClock(double seconds, const RunLoopMode& mode = kCFRunLoopDefaultMode);
-// Timers the run loop holds, in any mode.
+// Timers and observers the run loop holds, in any mode.
 int PendingTimers();
+int RunLoopObservers();
 // Drops every timer and observer of the run loop and gives its clock back to real time.
 void ResetTimers();
+
+// Views and autorelease pools alive.
+int LiveViews();
+int LiveAutoreleasePools();
+
+// Whether the application answers isMouseKeyboardCaptured (it does not until set), and its
+// answer.
+void SetAnswersMouseKeyboardCapture(bool answers);
+void SetMouseKeyboardCaptured(bool captured);
 
 // Running applications: replaces the list of bundle identifiers of every running application
 // (this one included). Until set, only this application runs.

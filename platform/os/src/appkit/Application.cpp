@@ -39,7 +39,14 @@ struct BundleAccess {
 };
 
 struct ApplicationAccess {
-  static void Reset() { Application::Shared().mActivations = 0; }
+  static void Reset() {
+    Application& app = Application::Shared();
+    app.mActivations = 0;
+    app.mAnswersCapture = false;
+    app.mCaptured = false;
+  }
+  static void SetAnswersCapture(bool answers) { Application::Shared().mAnswersCapture = answers; }
+  static void SetCaptured(bool captured) { Application::Shared().mCaptured = captured; }
 };
 
 namespace {
@@ -56,6 +63,10 @@ Application& Application::Shared() {
 }
 
 void Application::ActivateIgnoringOtherApps(bool) { ++mActivations; }
+
+bool Application::RespondsToSelector(const std::string& selector) const {
+  return selector == "isMouseKeyboardCaptured" && mAnswersCapture;
+}
 
 std::vector<RunningApplication> RunningApplicationsWithBundleIdentifier(const std::string& identifier) {
   std::vector<RunningApplication> found;
@@ -101,6 +112,8 @@ void ResetApplications() {
 }
 
 int ActivationCount() { return Application::Shared().ActivationCount(); }
+void SetAnswersMouseKeyboardCapture(bool answers) { ApplicationAccess::SetAnswersCapture(answers); }
+void SetMouseKeyboardCaptured(bool captured) { ApplicationAccess::SetCaptured(captured); }
 
 }  // namespace testing
 

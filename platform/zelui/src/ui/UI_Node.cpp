@@ -138,10 +138,14 @@ void UI_Node::UI_SetLocalRectF(const RectF& rect) {
   const UI_NodeP hold = HoldDuringDispatch(this);
   const bool resized = rect.width != mLocalRect.width || rect.height != mLocalRect.height;
   mLocalRect = rect;
-  if (resized && mSizeChanged) {
-    const SizeChangedFunction function = mSizeChanged;
-    function(this);
-  }
+  if (resized) UI_SizeChanged(rect);
+}
+
+void UI_Node::UI_SizeChanged(const RectF&) {
+  if (!mSizeChanged) return;
+  const UI_NodeP hold = HoldDuringDispatch(this);
+  const SizeChangedFunction function = mSizeChanged;
+  function(this);
 }
 
 PointF UI_Node::UI_LocalToGlobalF(const PointF& point) const {

@@ -125,8 +125,10 @@ class UI_Node : public zelcore::utility::RefCountedObject {
   // its top-left corner. Global coordinates are those of the root node. The flag asks for the
   // drawn area, which is the local rectangle here.
   RectF UI_GetLocalRectF(bool drawnArea = false) const;
-  // Calls the size-changed function when the width or height changes.
+  // Calls UI_SizeChanged when the width or height changes.
   void UI_SetLocalRectF(const RectF& rect);
+  // The node's size changed; the rectangle is the new local one. Calls the size-changed function.
+  virtual void UI_SizeChanged(const RectF& rect);
   PointF UI_LocalToGlobalF(const PointF& point) const;
   RectF UI_LocalToGlobalF(const RectF& rect) const;
   PointF UI_GlobalToLocalF(const PointF& point) const;
@@ -147,7 +149,7 @@ class UI_Node : public zelcore::utility::RefCountedObject {
   void UI_SetDisabled(bool disabled) { mDisabled = disabled; }
   bool UI_IsDisabled() const { return mDisabled; }
   // Asks for a redraw of the rectangle (local, whole node when null); recorded for tests.
-  void UI_Invalidate(const Rect32* rect = nullptr, int flags = 0);
+  virtual void UI_Invalidate(const Rect32* rect = nullptr, int flags = 0);
   // Redraws at once what is invalid; recorded for tests.
   void UI_UpdateNow(std::uint32_t flags);
   // The size the node would like, measured with the context; tests set it.
