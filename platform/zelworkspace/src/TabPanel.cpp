@@ -46,10 +46,7 @@ TabPanel::~TabPanel() {
 }
 
 void TabPanel::SetPanelRect(const zelui::ui::RectF& rect) {
-  const zelui::ui::UI_NodeP hold = zelui::ui::HoldDuringDispatch(this);
-  const zelui::ui::RectF before = UI_GetLocalRectF(false);
   UI_SetLocalRectF(rect);
-  if (rect.width != before.width || rect.height != before.height) UI_SizeChanged(rect);
 }
 
 std::vector<TabPanel*> LiveTabPanels() { return Live(); }

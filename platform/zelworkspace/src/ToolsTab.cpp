@@ -135,7 +135,10 @@ void ToolsTab::Layout() {
   }
 }
 
-void ToolsTab::UI_SizeChanged(const zelui::ui::RectF&) { Layout(); }
+void ToolsTab::UI_SizeChanged(const zelui::ui::RectF& rect) {
+  Layout();
+  TabPanel::UI_SizeChanged(rect);
+}
 
 void ToolsTab::DoGetSnapSizes(std::vector<zelcore::PointT<int>>& sizes) {
   float height = 0;

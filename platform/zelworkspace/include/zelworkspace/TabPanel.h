@@ -60,7 +60,7 @@ class TabPanel : public zelui::ui::OS_View {
   bool GetFirstOption() const { return mFirstOption; }
   bool GetSecondOption() const { return mSecondOption; }
 
-  // Sets the panel's local rectangle; when its size changed, UI_SizeChanged is told.
+  // Sets the panel's local rectangle; when its size changed, UI_SizeChanged (the node's) is told.
   void SetPanelRect(const zelui::ui::RectF& rect);
 
   // What the workspace asks of a panel, with the framework's own answers.
@@ -68,8 +68,6 @@ class TabPanel : public zelui::ui::OS_View {
   virtual bool AllowClose() const { return true; }
   virtual bool AllowTabless() const { return false; }
   virtual bool IsLockable() const { return false; }
-  // The panel's size changed to the rectangle's; nothing happens here.
-  virtual void UI_SizeChanged(const zelui::ui::RectF& rect) { (void)rect; }
   // The frame holding the panel turned (vertical true) or back; nothing happens here.
   virtual void NotifyOrientationChanged(bool vertical) { (void)vertical; }
   // The tab's flyout menu is about to be shown: the panel may add its items. Adds nothing here.
