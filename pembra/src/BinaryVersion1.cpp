@@ -51,23 +51,20 @@ bool ReadVersion10Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGene
   for (IndexRecord& record : records) {
     if (!in.ReadU16(record.bucket) || !in.ReadU32(record.offset)) return false;
   }
-  // Record i holds the entries from its offset up to the next record's; the
-  // last record only marks the end of the data. Offsets only ever grow: one
-  // that goes back, or an entry that runs past the next record's offset, is a
-  // corrupt file.
-  if (recordCount < 2) return true;
-  std::uint64_t offset = records[0].offset;
+  // Record i holds the entries from its own offset until the sum of their sizes
+  // reaches the next record's offset; the last record only marks the end of the
+  // data. Entries are read one after the other whatever the offsets say: an
+  // entry that runs past the next offset still belongs to its record, and a
+  // record whose next offset is not above its own holds none.
   for (std::size_t i = 0; i + 1 < records.size(); ++i) {
-    const std::uint64_t end = records[i + 1].offset;
-    if (records[i].bucket >= kBucketCount || end < offset) return false;
+    if (records[i].bucket >= kBucketCount) return false;
     Group group;
     bool ok = true;
-    while (ok && offset < end) {
+    for (std::uint64_t offset = records[i].offset; ok && offset < records[i + 1].offset;) {
       std::uint64_t entrySize = 0;
       ok = ReadVersion10Entry(in, valueEncoding, group, entrySize);
       offset += entrySize;
     }
-    ok = ok && offset == end;
     table.InsertInFront(records[i].bucket, std::move(group));
     if (!ok) return false;
   }
@@ -79,14 +76,13 @@ bool ReadVersion15Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGene
   std::uint32_t groupCount = 0;
   // Each group has a running total (u32) and a bucket number (u16).
   if (!in.ReadU32(groupCount) || !in.HasRoomFor(groupCount, 6)) return false;
+  // Group g holds the entries whose two length words come before its running
+  // total; a total that does not grow gives its group no entries.
   std::vector<std::uint32_t> totals(groupCount);
-  std::uint32_t previous = 0;
   for (std::uint32_t& total : totals) {
-    // Two length words per entry: a total never shrinks and grows in pairs.
-    if (!in.ReadU32(total) || total < previous || (total - previous) % 2 != 0) return false;
-    previous = total;
+    if (!in.ReadU32(total)) return false;
   }
-  const std::uint32_t wordCount = previous;
+  const std::uint32_t wordCount = totals.empty() ? 0 : totals.back();
   if (!in.HasRoomFor(wordCount, 4)) return false;
   std::vector<std::uint32_t> lengths(wordCount);
   for (std::uint32_t& length : lengths) {
@@ -101,6 +97,9 @@ bool ReadVersion15Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGene
     Group group;
     bool ok = true;
     for (; ok && word < totals[g]; word += 2) {
+      // An entry whose length words lie past the table cannot be read.
+      ok = word + 1 < lengths.size();
+      if (!ok) break;
       const std::uint32_t keyLength = lengths[word];
       const std::uint32_t valueLength = lengths[word + 1];
       const std::uint8_t* key = nullptr;

@@ -93,45 +93,40 @@ void Dictionary::ReadBinary(const std::uint8_t* data, std::size_t size) {
   }
   const auto major = static_cast<std::int8_t>(majorByte);
   const auto minor = static_cast<std::int8_t>(minorByte);
-  pembra::EndianT endian = pembra::kEndianUnspecified;
-  if (major >= 2 && minor >= 1) {
-    std::uint8_t endianByte = 0;
-    if (!in.ReadU8(endianByte)) {
-      valid_ = false;
-      return;
-    }
-    endian = (endianByte & 1) != 0 ? pembra::kLittleEndian : pembra::kBigEndian;
-  }
-  bool ok = true;
   if (major == 2 && minor >= 0) {
-    ok = ReadVersion2(in, endian);
+    ReadVersion2(in, minor >= 1);
   } else if (major == 1 && minor == 0) {
-    ok = ReadVersion10Body(in, valueEncoding, table_);
+    if (!ReadVersion10Body(in, valueEncoding, table_)) valid_ = false;
   } else if (major == 1 && minor == 5) {
-    ok = ReadVersion15Body(in, valueEncoding, table_);
+    if (!ReadVersion15Body(in, valueEncoding, table_)) valid_ = false;
   }
   // Other versions are not read; the dictionary stays as it was.
-  if (!ok) valid_ = false;
 }
 
-bool Dictionary::ReadVersion2(ByteReader& in, pembra::EndianT endian) {
+void Dictionary::ReadVersion2(ByteReader& in, bool hasEndianByte) {
+  // A version-2 part that cannot be read, or whose segment is rejected or holds
+  // nothing, leaves the dictionary as it was, and valid.
+  pembra::EndianT endian = pembra::kEndianUnspecified;
+  if (hasEndianByte) {
+    std::uint8_t endianByte = 0;
+    if (!in.ReadU8(endianByte)) return;
+    endian = (endianByte & 1) != 0 ? pembra::kLittleEndian : pembra::kBigEndian;
+  }
   in.SetByteOrder(ByteOrderOf(endian));
   std::uint32_t headerLength = 0;
   const std::uint8_t* header = nullptr;
-  if (!in.ReadU32(headerLength) || !in.ReadBytes(headerLength, header)) return false;
+  if (!in.ReadU32(headerLength) || !in.ReadBytes(headerLength, header)) return;
   switch (fastArray_->Read(in, endian)) {
-    case FastArray::ReadResult::kCorrupt:
-      return false;
-    case FastArray::ReadResult::kRejectedIdBase:
-      // A well-formed file meant to extend a store of another size: not read.
-      return true;
     case FastArray::ReadResult::kAdded:
+    case FastArray::ReadResult::kMerged:
+      headerText_.emplace(reinterpret_cast<const char*>(header), headerLength);
+      storeKind_ = kFastArrayStore;
+      break;
     case FastArray::ReadResult::kEmpty:
+    case FastArray::ReadResult::kRejectedIdBase:
+    case FastArray::ReadResult::kCorrupt:
       break;
   }
-  headerText_.emplace(reinterpret_cast<const char*>(header), headerLength);
-  storeKind_ = kFastArrayStore;
-  return true;
 }
 
 bool Dictionary::AddEntry(std::u16string_view line) {

@@ -57,7 +57,7 @@ class Dictionary {
  private:
   void ReadText(const std::uint8_t* data, std::size_t size);
   void ReadBinary(const std::uint8_t* data, std::size_t size);
-  bool ReadVersion2(ByteReader& in, pembra::EndianT endian);
+  void ReadVersion2(ByteReader& in, bool hasEndianByte);
 
   HashTableGeneric table_;
   std::shared_ptr<FastArray> fastArray_;

@@ -47,17 +47,16 @@ FastArray::ReadResult FastArray::Commit(cFarray segment, const std::vector<Accel
   // entry already there and is dropped. Only ids held before this segment are
   // compared, so the accelerator is left alone until the drops are known.
   std::vector<std::pair<std::uint32_t, std::uint32_t>> takeovers;  // earlier id, local index
-  std::uint32_t drops = 0;
+  std::vector<bool> dropped(segment.entryCount, false);
   if (merge) {
     for (const AcceleratorRecord& record : records) {
       for (std::uint32_t local : record.ids) {
-        if (segment.dropped[local]) continue;
+        if (dropped[local]) continue;
         const std::string_view key = segment.Key(local);
         for (std::uint32_t earlier : accelerator_[record.bucket]) {
           if (KeyOf(earlier) == key) {
             takeovers.emplace_back(earlier, local);
-            segment.dropped[local] = true;
-            ++drops;
+            dropped[local] = true;
             break;
           }
         }
@@ -70,15 +69,16 @@ FastArray::ReadResult FastArray::Commit(cFarray segment, const std::vector<Accel
     const std::uint32_t earlierLocal = earlier - SegmentOf(earlier)->idBase;
     SegmentOf(earlier)->OverrideValue(earlierLocal, segment.Value(local));
   }
+  const auto drops = static_cast<std::uint32_t>(takeovers.size());
   segment.liveCount = drops >= segment.liveCount ? 0 : segment.liveCount - drops;
-  if (segment.liveCount == 0) return ReadResult::kEmpty;
+  if (segment.liveCount == 0) return takeovers.empty() ? ReadResult::kEmpty : ReadResult::kMerged;
 
   for (std::uint32_t local = 0; local < segment.entryCount; ++local) {
-    if (segment.dropped[local]) segment.keyLengths[local] = segment.valueLengths[local] = 0;
+    if (dropped[local]) segment.keyLengths[local] = segment.valueLengths[local] = 0;
   }
   for (const AcceleratorRecord& record : records) {
     for (std::uint32_t local : record.ids) {
-      if (!segment.dropped[local]) accelerator_[record.bucket].push_back(segment.idBase + local);
+      if (!dropped[local]) accelerator_[record.bucket].push_back(segment.idBase + local);
     }
   }
   totalIds_ += segment.entryCount;
@@ -103,9 +103,7 @@ cFarray* FastArray::SegmentOf(std::uint32_t id) {
 std::optional<std::string_view> FastArray::KeyOf(std::uint32_t id) const {
   const cFarray* segment = SegmentOf(id);
   if (segment == nullptr || !segment->hasKeys) return std::nullopt;
-  const std::uint32_t local = id - segment->idBase;
-  if (segment->dropped[local]) return std::nullopt;
-  return segment->Key(local);
+  return segment->Key(id - segment->idBase);
 }
 
 std::int64_t FastArray::FindId(std::string_view key) const {
@@ -118,7 +116,7 @@ std::int64_t FastArray::FindId(std::string_view key) const {
 bool FastArray::ValidId(std::int64_t id) const {
   if (id < 0 || id >= totalIds_) return false;
   const cFarray* segment = SegmentOf(static_cast<std::uint32_t>(id));
-  return segment != nullptr && !segment->dropped[id - segment->idBase];
+  return segment != nullptr && (!segment->hasKeys || segment->keyLengths[id - segment->idBase] != 0);
 }
 
 UnicodeRun FastArray::GetValue(std::int64_t id) const {
@@ -151,7 +149,6 @@ std::int64_t FastArray::Add(std::string_view key, UnicodeRun value) {
   segment.keyBlob.append(key);
   segment.valueOffsets.push_back(0);
   segment.valueLengths.push_back(static_cast<std::uint32_t>(value.size() * 2));
-  segment.dropped.push_back(false);
   ++segment.entryCount;
   ++segment.liveCount;
   segment.OverrideValue(segment.entryCount - 1, std::move(value));

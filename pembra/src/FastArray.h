@@ -30,9 +30,8 @@ struct cFarray {
   std::vector<std::uint32_t> keyOffsets;    // bytes into keyBlob
   std::vector<std::uint32_t> keyLengths;    // bytes
   std::vector<std::uint32_t> valueOffsets;  // bytes into valueBlob
-  std::vector<std::uint32_t> valueLengths;  // bytes, two per unit
-  // Entries whose key was already in the store when the segment was merged.
-  std::vector<bool> dropped;
+  // Bytes, two per unit. An entry dropped by a merge has key and value length 0.
+  std::vector<std::uint32_t> valueLengths;
   // Values replaced after loading (and every value of added entries); empty
   // until the first replacement.
   std::vector<std::optional<UnicodeRun>> valueOverrides;
@@ -63,7 +62,8 @@ class FastArray {
  public:
   enum class ReadResult {
     kAdded,           // the segment joined the store
-    kEmpty,           // nothing live in it (values of merged keys may have been taken)
+    kMerged,          // every live entry repeated a key of the store and gave it its value
+    kEmpty,           // nothing live in it; store unchanged
     kRejectedIdBase,  // meant to extend a store of another size; store unchanged
     kCorrupt,         // truncated or inconsistent; store unchanged
   };
@@ -77,6 +77,7 @@ class FastArray {
   std::int64_t FindId(std::string_view key) const;
   // The value of a valid id; empty otherwise.
   UnicodeRun GetValue(std::int64_t id) const;
+  // An id of the store whose segment has no keys or whose key is not empty.
   bool ValidId(std::int64_t id) const;
   // Replaces the value of a present key, else appends a new entry. Returns its
   // id, or -1 when the store holds all the ids there can be.
@@ -91,7 +92,7 @@ class FastArray {
  private:
   const cFarray* SegmentOf(std::uint32_t id) const;
   cFarray* SegmentOf(std::uint32_t id);
-  // The key of a live id of a keyed segment.
+  // The key of an id of a keyed segment.
   std::optional<std::string_view> KeyOf(std::uint32_t id) const;
   ReadResult Commit(cFarray segment, const std::vector<AcceleratorRecord>& records, bool merge);
 

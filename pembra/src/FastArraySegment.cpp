@@ -88,7 +88,6 @@ bool ReadSegment(ByteReader& in, cFarray& segment, std::vector<AcceleratorRecord
       return false;
     }
   }
-  segment.dropped.assign(count, false);
 
   records.clear();
   if (segment.hasKeys) {
