@@ -1,6 +1,5 @@
 // Versions 1.0 and 1.5 of the binary dictionary body.
-#include <memory>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "BinaryFormat.h"
@@ -9,7 +8,7 @@ namespace pembra_private {
 
 namespace {
 
-using Group = std::vector<std::unique_ptr<HashItem>>;
+using Group = HashTableGeneric::Group;
 
 bool AddEntry(const std::uint8_t* key, std::uint32_t keyLength, const std::uint8_t* value,
               std::uint32_t valueLength, std::uint8_t valueEncoding, ByteOrder valueOrder,
@@ -17,8 +16,7 @@ bool AddEntry(const std::uint8_t* key, std::uint32_t keyLength, const std::uint8
   std::optional<UnicodeRun> text =
       DecodeBinaryValue(value, valueLength, valueEncoding, valueOrder, markGivesOrder);
   if (!text) return false;
-  group.push_back(std::make_unique<DictionaryEntry>(
-      std::string(reinterpret_cast<const char*>(key), keyLength), std::move(*text)));
+  group.Add(std::string_view(reinterpret_cast<const char*>(key), keyLength), std::move(*text));
   return true;
 }
 
@@ -58,14 +56,13 @@ bool ReadVersion10Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGene
   // record whose next offset is not above its own holds none.
   for (std::size_t i = 0; i + 1 < records.size(); ++i) {
     if (records[i].bucket >= kBucketCount) return false;
-    Group group;
+    Group group = table.InFrontOf(records[i].bucket);
     bool ok = true;
     for (std::uint64_t offset = records[i].offset; ok && offset < records[i + 1].offset;) {
       std::uint64_t entrySize = 0;
       ok = ReadVersion10Entry(in, valueEncoding, group, entrySize);
       offset += entrySize;
     }
-    table.InsertInFront(records[i].bucket, std::move(group));
     if (!ok) return false;
   }
   return true;
@@ -94,7 +91,7 @@ bool ReadVersion15Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGene
   }
   std::size_t word = 0;
   for (std::uint32_t g = 0; g < groupCount; ++g) {
-    Group group;
+    Group group = table.InFrontOf(buckets[g]);
     bool ok = true;
     for (; ok && word < totals[g]; word += 2) {
       // An entry whose length words lie past the table cannot be read.
@@ -107,7 +104,6 @@ bool ReadVersion15Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGene
       ok = in.ReadBytes(keyLength, key) && in.ReadBytes(valueLength, value) &&
            AddEntry(key, keyLength, value, valueLength, valueEncoding, ByteOrder::kBig, true, group);
     }
-    table.InsertInFront(buckets[g], std::move(group));
     if (!ok) return false;
   }
   return true;

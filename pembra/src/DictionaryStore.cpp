@@ -5,27 +5,12 @@
 #include <vector>
 
 #include "BinaryFormat.h"
+#include "DictionaryFile.h"
 #include "DictionaryReader.h"
 
 namespace pembra_private {
 
 namespace {
-
-// The whole stream from its start (or from where it is, when it cannot seek).
-bool ReadWholeStream(std::istream& stream, std::vector<std::uint8_t>& bytes) {
-  stream.clear();
-  stream.seekg(0, std::ios::beg);
-  if (stream.fail()) stream.clear();
-  std::streambuf* buffer = stream.rdbuf();
-  if (buffer == nullptr) return false;
-  char chunk[1 << 16];
-  for (;;) {
-    const std::streamsize got = buffer->sgetn(chunk, sizeof chunk);
-    if (got <= 0) break;
-    bytes.insert(bytes.end(), chunk, chunk + got);
-  }
-  return true;
-}
 
 // Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
 std::string NarrowKey(std::u16string_view key) {
@@ -49,15 +34,34 @@ void Dictionary::Read(std::istream* stream) {
 void Dictionary::Read(std::istream& stream) {
   try {
     std::vector<std::uint8_t> bytes;
-    if (!ReadWholeStream(stream, bytes)) {
+    if (!ReadDictionaryStream(stream, bytes)) {
       valid_ = false;
       return;
     }
     ReadBytes(bytes.data(), bytes.size());
   } catch (const std::exception&) {
-    // A stream that fails by throwing, or a file too large to hold.
+    // A stream that fails by throwing, or one too large to hold.
     valid_ = false;
   }
+}
+
+bool Dictionary::ReadFile(const std::string& path) {
+  std::vector<std::uint8_t> bytes;
+  switch (ReadDictionaryFile(path, bytes)) {
+    case FileReadResult::kNotOpened:
+      return false;
+    case FileReadResult::kBroken:
+      valid_ = false;
+      return true;
+    case FileReadResult::kRead:
+      break;
+  }
+  try {
+    ReadBytes(bytes.data(), bytes.size());
+  } catch (const std::exception&) {
+    valid_ = false;  // out of memory for the entries
+  }
+  return true;
 }
 
 void Dictionary::ReadBytes(const std::uint8_t* data, std::size_t size) {
@@ -141,8 +145,7 @@ bool Dictionary::AddEntry(std::u16string_view line) {
     fastArray_->Add(key, std::move(value));
     return true;
   }
-  // The later line of a repeated key wins.
-  table_.Replace(std::make_unique<DictionaryEntry>(std::move(key), std::move(value)));
+  table_.Replace(key, std::move(value));
   return true;
 }
 
@@ -152,10 +155,9 @@ std::optional<UnicodeRun> Dictionary::Lookup(std::string_view key) const {
     if (!fastArray_->ValidId(id)) return std::nullopt;
     return fastArray_->GetValue(id);
   }
-  // The table holds nothing but entries.
-  const HashItem* item = table_.Find(ByteRunKey::Borrowed(key));
-  if (item == nullptr) return std::nullopt;
-  return static_cast<const DictionaryEntry*>(item)->Value();
+  const DictionaryEntry* entry = table_.Find(key);
+  if (entry == nullptr) return std::nullopt;
+  return entry->Value();
 }
 
 int Dictionary::NumKeys() const {

@@ -37,6 +37,10 @@ class Dictionary {
   // Reads the whole stream from its start: binary when it begins with the
   // binary magic, text otherwise. Never throws.
   void Read(std::istream& stream);
+  // Reads the file at `path` as Read reads a stream. False, with the dictionary
+  // untouched, when it cannot be opened or is not a regular file; a file larger
+  // than any dictionary is not read and marks the dictionary invalid.
+  bool ReadFile(const std::string& path);
   // The same over bytes already in memory.
   void ReadBytes(const std::uint8_t* data, std::size_t size);
 
@@ -51,6 +55,9 @@ class Dictionary {
   int NumKeys() const;
   bool IsValid() const { return valid_; }
   StoreKind Kind() const { return storeKind_; }
+  // Index slots the hash table has looked at so far: the work of adding and
+  // finding its keys.
+  std::size_t IndexProbes() const { return table_.IndexProbes(); }
   // The header text of the last version-2 file read.
   const std::optional<std::string>& HeaderText() const { return headerText_; }
 

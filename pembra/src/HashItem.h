@@ -1,6 +1,6 @@
 #pragma once
-// Items of the dictionary's chained hash table: keys and key -> text entries.
-#include <memory>
+// Entries of the dictionary's chained hash table: key -> UTF-16 text.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -8,49 +8,18 @@
 
 namespace pembra_private {
 
-class ByteRunKey;
-
-class HashItem {
+// One key -> text entry. Its table owns it and the key bytes it points at.
+class DictionaryEntry {
  public:
-  virtual ~HashItem() = default;
-  // The item as a key, when it is one; cheaper than a dynamic_cast in chain walks.
-  virtual const ByteRunKey* AsByteRunKey() const { return nullptr; }
-  virtual unsigned Hash(unsigned buckets) const = 0;
-  virtual bool operator==(const HashItem& other) const = 0;
+  DictionaryEntry(std::string_view key, UnicodeRun value, std::uint32_t serial)
+      : key_(key), value_(std::move(value)), serial_(serial) {}
+  DictionaryEntry(const DictionaryEntry&) = delete;
+  DictionaryEntry& operator=(const DictionaryEntry&) = delete;
 
-  // The next item of the same bucket; the chain owns its items.
-  std::unique_ptr<HashItem> next;
-};
-
-// A key of 8-bit bytes, either a private copy or borrowed (the probes of a
-// lookup borrow the caller's bytes, which must outlive the probe).
-class ByteRunKey : public HashItem {
- public:
-  static ByteRunKey Borrowed(std::string_view bytes) { return ByteRunKey(bytes); }
-  explicit ByteRunKey(std::string bytes) : owned_(std::move(bytes)), owns_(true) {}
-  ByteRunKey(const ByteRunKey&) = delete;
-  ByteRunKey& operator=(const ByteRunKey&) = delete;
-
-  std::string_view Bytes() const { return owns_ ? std::string_view(owned_) : borrowed_; }
-  const ByteRunKey* AsByteRunKey() const override { return this; }
-  unsigned Hash(unsigned buckets) const override;
-  // Equal to another key of the same length and bytes.
-  bool operator==(const HashItem& other) const override;
-
- private:
-  explicit ByteRunKey(std::string_view borrowed) : borrowed_(borrowed), owns_(false) {}
-
-  std::string owned_;
-  std::string_view borrowed_;
-  bool owns_;
-};
-
-// One key -> UTF-16 text entry.
-class DictionaryEntry : public ByteRunKey {
- public:
-  DictionaryEntry(std::string key, UnicodeRun value)
-      : ByteRunKey(std::move(key)), value_(std::move(value)) {}
+  std::string_view Key() const { return key_; }
   const UnicodeRun& Value() const { return value_; }
+  // The next entry of the same bucket.
+  const DictionaryEntry* Next() const { return next_; }
 
   // The text of an entry value or default text as written: backslash and hat
   // escapes, then character entities.
@@ -59,7 +28,12 @@ class DictionaryEntry : public ByteRunKey {
   static std::u16string ConvertEscapeSequencesISO(std::u16string_view text);
 
  private:
+  friend class HashTableGeneric;
+
+  std::string_view key_;
   UnicodeRun value_;
+  DictionaryEntry* next_ = nullptr;
+  std::uint32_t serial_;  // the order in which the table made its entries
 };
 
 }  // namespace pembra_private

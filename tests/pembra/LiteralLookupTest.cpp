@@ -1,6 +1,12 @@
 // Literals through the public interface.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -130,10 +136,41 @@ TEST(pembraQuillet, CopiesShareAndOutliveTheirDictionary) {
   EXPECT_EQ(moved.ToUTF16(), u"kept");
 }
 
-TEST(pembraDictionary, ReadFileOfAMissingPathReportsIt) {
+// A folder of its own in the temporary folder, removed with what it holds.
+struct TempFolder {
+  TempFolder() : path(std::filesystem::temp_directory_path() / ("pembra-" + std::to_string(::getpid()))) {
+    std::filesystem::create_directories(path);
+  }
+  ~TempFolder() { std::filesystem::remove_all(path); }
+  std::string operator/(const char* name) const { return (path / name).string(); }
+  std::filesystem::path path;
+};
+
+TEST(pembraDictionary, ReadFileReadsOnlyRegularFilesAndNeverWaits) {
+  TempFolder folder;
+  ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);  // no writer: a plain open would wait
+  std::filesystem::create_symlink("/dev/zero", folder / "zeros");
+  std::filesystem::create_directory(folder / "folder");
+  for (const std::string& path : {folder / "missing", folder / "pipe", folder / "zeros", folder / "folder"}) {
+    Dictionary dictionary;
+    EXPECT_FALSE(dictionary.ReadFile(path)) << path;
+    EXPECT_TRUE(dictionary.IsValid()) << path;
+  }
+
+  std::ofstream(folder / "good.dat") << "/k=v\n";
   Dictionary dictionary;
-  EXPECT_FALSE(dictionary.ReadFile("/nonexistent/dictionary.dat"));
-  EXPECT_TRUE(dictionary.IsValid());
+  EXPECT_TRUE(dictionary.ReadFile(folder / "good.dat"));
+  EXPECT_EQ(dictionary.Lookup("$$$/k=default").ToUTF16(), u"v");
+}
+
+TEST(pembraDictionary, FileLargerThanAnyDictionaryIsBrokenAndNotRead) {
+  TempFolder folder;
+  std::ofstream(folder / "large.dat") << "/k=v\n";
+  std::filesystem::resize_file(folder / "large.dat", (std::uintmax_t{256} << 20) + 1);  // sparse
+  Dictionary dictionary;
+  EXPECT_TRUE(dictionary.ReadFile(folder / "large.dat"));
+  EXPECT_FALSE(dictionary.IsValid());
+  EXPECT_EQ(dictionary.NumKeys(), 0);
 }
 
 }  // namespace
