@@ -11,12 +11,11 @@ namespace {
 using Group = HashTableGeneric::Group;
 
 bool AddEntry(const std::uint8_t* key, std::uint32_t keyLength, const std::uint8_t* value,
-              std::uint32_t valueLength, std::uint8_t valueEncoding, ByteOrder valueOrder,
-              bool markGivesOrder, Group& group) {
-  std::optional<UnicodeRun> text =
-      DecodeBinaryValue(value, valueLength, valueEncoding, valueOrder, markGivesOrder);
-  if (!text) return false;
-  group.Add(std::string_view(reinterpret_cast<const char*>(key), keyLength), std::move(*text));
+              std::uint32_t valueLength, const BinaryTarget& target, ByteOrder valueOrder, bool markGivesOrder,
+              Group& group) {
+  UnicodeRun text;
+  if (!DecodeBinaryValue(value, valueLength, target, valueOrder, markGivesOrder, text)) return false;
+  group.Add(std::string_view(reinterpret_cast<const char*>(key), keyLength), std::move(text));
   return true;
 }
 
@@ -26,8 +25,7 @@ struct IndexRecord {
 };
 
 // One version-1.0 entry: u32 key length, key, u32 value length, value.
-bool ReadVersion10Entry(ByteReader& in, std::uint8_t valueEncoding, Group& group,
-                        std::uint64_t& entrySize) {
+bool ReadVersion10Entry(ByteReader& in, const BinaryTarget& target, Group& group, std::uint64_t& entrySize) {
   std::uint32_t keyLength = 0;
   std::uint32_t valueLength = 0;
   const std::uint8_t* key = nullptr;
@@ -37,12 +35,12 @@ bool ReadVersion10Entry(ByteReader& in, std::uint8_t valueEncoding, Group& group
     return false;
   }
   entrySize = std::uint64_t{8} + keyLength + valueLength;
-  return AddEntry(key, keyLength, value, valueLength, valueEncoding, in.Order(), false, group);
+  return AddEntry(key, keyLength, value, valueLength, target, in.Order(), false, group);
 }
 
 }  // namespace
 
-bool ReadVersion10Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGeneric& table) {
+bool ReadVersion10Body(ByteReader& in, const BinaryTarget& target) {
   std::uint16_t recordCount = 0;
   if (!in.ReadU16(recordCount) || !in.HasRoomFor(recordCount, 6)) return false;
   std::vector<IndexRecord> records(recordCount);
@@ -56,11 +54,11 @@ bool ReadVersion10Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGene
   // record whose next offset is not above its own holds none.
   for (std::size_t i = 0; i + 1 < records.size(); ++i) {
     if (records[i].bucket >= kBucketCount) return false;
-    Group group = table.InFrontOf(records[i].bucket);
+    Group group = target.table.InFrontOf(records[i].bucket);
     bool ok = true;
     for (std::uint64_t offset = records[i].offset; ok && offset < records[i + 1].offset;) {
       std::uint64_t entrySize = 0;
-      ok = ReadVersion10Entry(in, valueEncoding, group, entrySize);
+      ok = ReadVersion10Entry(in, target, group, entrySize);
       offset += entrySize;
     }
     if (!ok) return false;
@@ -68,7 +66,7 @@ bool ReadVersion10Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGene
   return true;
 }
 
-bool ReadVersion15Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGeneric& table) {
+bool ReadVersion15Body(ByteReader& in, const BinaryTarget& target) {
   in.SetByteOrder(ByteOrder::kBig);
   std::uint32_t groupCount = 0;
   // Each group has a running total (u32) and a bucket number (u16).
@@ -85,13 +83,14 @@ bool ReadVersion15Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGene
   for (std::uint32_t& length : lengths) {
     if (!in.ReadU32(length)) return false;
   }
+  target.table.Reserve(wordCount / 2);
   std::vector<std::uint16_t> buckets(groupCount);
   for (std::uint16_t& bucket : buckets) {
     if (!in.ReadU16(bucket) || bucket >= kBucketCount) return false;
   }
   std::size_t word = 0;
   for (std::uint32_t g = 0; g < groupCount; ++g) {
-    Group group = table.InFrontOf(buckets[g]);
+    Group group = target.table.InFrontOf(buckets[g]);
     bool ok = true;
     for (; ok && word < totals[g]; word += 2) {
       // An entry whose length words lie past the table cannot be read.
@@ -102,7 +101,7 @@ bool ReadVersion15Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGene
       const std::uint8_t* key = nullptr;
       const std::uint8_t* value = nullptr;
       ok = in.ReadBytes(keyLength, key) && in.ReadBytes(valueLength, value) &&
-           AddEntry(key, keyLength, value, valueLength, valueEncoding, ByteOrder::kBig, true, group);
+           AddEntry(key, keyLength, value, valueLength, target, ByteOrder::kBig, true, group);
     }
     if (!ok) return false;
   }

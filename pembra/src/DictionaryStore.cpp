@@ -2,22 +2,17 @@
 
 #include <cstring>
 #include <exception>
-#include <vector>
 
 #include "BinaryFormat.h"
-#include "DictionaryFile.h"
 #include "DictionaryReader.h"
 
 namespace pembra_private {
 
 namespace {
 
-// Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
-std::string NarrowKey(std::u16string_view key) {
-  std::string bytes(key.size(), '\0');
-  for (std::size_t i = 0; i < key.size(); ++i) bytes[i] = static_cast<char>(key[i] & 0xFF);
-  return bytes;
-}
+// Room for the entries of a file is made ahead from its size, so that the index
+// of keys seldom grows while it is read.
+constexpr std::size_t kBytesPerEntryGuess = 128;
 
 }  // namespace
 
@@ -33,20 +28,20 @@ void Dictionary::Read(std::istream* stream) {
 
 void Dictionary::Read(std::istream& stream) {
   try {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadDictionaryStream(stream, bytes)) {
+    RefPtr<ByteBuffer> bytes = ReadDictionaryStream(stream);
+    if (!bytes) {
       valid_ = false;
       return;
     }
-    ReadBytes(bytes.data(), bytes.size());
+    ReadBuffer(bytes);
   } catch (const std::exception&) {
-    // A stream that fails by throwing, or one too large to hold.
+    // A stream that fails by throwing, or out of memory for the entries.
     valid_ = false;
   }
 }
 
 bool Dictionary::ReadFile(const std::string& path) {
-  std::vector<std::uint8_t> bytes;
+  RefPtr<ByteBuffer> bytes;
   switch (ReadDictionaryFile(path, bytes)) {
     case FileReadResult::kNotOpened:
       return false;
@@ -57,22 +52,26 @@ bool Dictionary::ReadFile(const std::string& path) {
       break;
   }
   try {
-    ReadBytes(bytes.data(), bytes.size());
+    ReadBuffer(bytes);
   } catch (const std::exception&) {
     valid_ = false;  // out of memory for the entries
   }
   return true;
 }
 
-void Dictionary::ReadBytes(const std::uint8_t* data, std::size_t size) {
-  if (size >= kBinaryMagic.size() && std::memcmp(data, kBinaryMagic.data(), kBinaryMagic.size()) == 0) {
-    ReadBinary(data, size);
+void Dictionary::ReadBytes(const std::uint8_t* data, std::size_t size) { ReadBuffer(ByteBuffer::Copy(data, size)); }
+
+void Dictionary::ReadBuffer(const RefPtr<ByteBuffer>& bytes) {
+  if (bytes->Size() >= kBinaryMagic.size() &&
+      std::memcmp(bytes->Data(), kBinaryMagic.data(), kBinaryMagic.size()) == 0) {
+    ReadBinary(bytes);
   } else {
-    ReadText(data, size);
+    ReadText(bytes->Data(), bytes->Size());
   }
 }
 
 void Dictionary::ReadText(const std::uint8_t* data, std::size_t size) {
+  if (storeKind_ == kHashTableStore) table_.Reserve(size / kBytesPerEntryGuess);
   std::unique_ptr<DictionaryReader> reader = DictionaryReader::Make(data, size);
   for (;;) {
     const DictionaryReader::Result result = reader->ReadALine();
@@ -85,8 +84,8 @@ void Dictionary::ReadText(const std::uint8_t* data, std::size_t size) {
   }
 }
 
-void Dictionary::ReadBinary(const std::uint8_t* data, std::size_t size) {
-  ByteReader in(data, size);
+void Dictionary::ReadBinary(const RefPtr<ByteBuffer>& bytes) {
+  ByteReader in(bytes->Data(), bytes->Size());
   in.Skip(kBinaryMagic.size());
   std::uint8_t majorByte = 0;
   std::uint8_t minorByte = 0;
@@ -97,17 +96,18 @@ void Dictionary::ReadBinary(const std::uint8_t* data, std::size_t size) {
   }
   const auto major = static_cast<std::int8_t>(majorByte);
   const auto minor = static_cast<std::int8_t>(minorByte);
+  const BinaryTarget target{table_, table_.Memory(), *bytes, valueEncoding};
   if (major == 2 && minor >= 0) {
-    ReadVersion2(in, minor >= 1);
-  } else if (major == 1 && minor == 0) {
-    if (!ReadVersion10Body(in, valueEncoding, table_)) valid_ = false;
-  } else if (major == 1 && minor == 5) {
-    if (!ReadVersion15Body(in, valueEncoding, table_)) valid_ = false;
+    ReadVersion2(in, minor >= 1, bytes);
+  } else if (major == 1 && (minor == 0 || minor == 5)) {
+    table_.HoldBytes(bytes);  // the entries' keys stay in the file's bytes
+    if (minor == 0) table_.Reserve(bytes->Size() / kBytesPerEntryGuess);
+    if (!(minor == 0 ? ReadVersion10Body(in, target) : ReadVersion15Body(in, target))) valid_ = false;
   }
   // Other versions are not read; the dictionary stays as it was.
 }
 
-void Dictionary::ReadVersion2(ByteReader& in, bool hasEndianByte) {
+void Dictionary::ReadVersion2(ByteReader& in, bool hasEndianByte, const RefPtr<ByteBuffer>& bytes) {
   // A version-2 part that cannot be read, or whose segment is rejected or holds
   // nothing, leaves the dictionary as it was, and valid.
   pembra::EndianT endian = pembra::kEndianUnspecified;
@@ -120,7 +120,7 @@ void Dictionary::ReadVersion2(ByteReader& in, bool hasEndianByte) {
   std::uint32_t headerLength = 0;
   const std::uint8_t* header = nullptr;
   if (!in.ReadU32(headerLength) || !in.ReadBytes(headerLength, header)) return;
-  switch (fastArray_->Read(in, endian)) {
+  switch (fastArray_->Read(in, endian, bytes)) {
     case FastArray::ReadResult::kAdded:
     case FastArray::ReadResult::kMerged:
       headerText_.emplace(reinterpret_cast<const char*>(header), headerLength);
@@ -139,13 +139,17 @@ bool Dictionary::AddEntry(std::u16string_view line) {
     valid_ = false;
     return false;
   }
-  std::string key = NarrowKey(entry->key);
-  UnicodeRun value(DictionaryEntry::ConvertEscapeSequences(entry->value));
+  // Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
+  key_.resize(entry->key.size());
+  for (std::size_t i = 0; i < entry->key.size(); ++i) key_[i] = static_cast<char>(entry->key[i] & 0xFF);
+  Region& memory = table_.Memory();
+  char16_t* room = memory.Room(entry->value.size());
+  UnicodeRun value = memory.Keep(DictionaryEntry::ConvertEscapeSequences(entry->value, room));
   if (storeKind_ == kFastArrayStore) {
-    fastArray_->Add(key, std::move(value));
-    return true;
+    fastArray_->Add(key_, std::move(value));
+  } else {
+    table_.Replace(key_, std::move(value));
   }
-  table_.Replace(key, std::move(value));
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "ByteReader.h"
+#include "DictionaryFile.h"
 #include "FastArray.h"
 #include "HashTableGeneric.h"
 #include "UnicodeRun.h"
@@ -41,7 +42,7 @@ class Dictionary {
   // untouched, when it cannot be opened or is not a regular file; a file larger
   // than any dictionary is not read and marks the dictionary invalid.
   bool ReadFile(const std::string& path);
-  // The same over bytes already in memory.
+  // The same over a copy of bytes in memory.
   void ReadBytes(const std::uint8_t* data, std::size_t size);
 
   // Stores one text entry line; a rejected line marks the dictionary invalid.
@@ -62,11 +63,14 @@ class Dictionary {
   const std::optional<std::string>& HeaderText() const { return headerText_; }
 
  private:
+  // The store may keep the bytes and use them where they are.
+  void ReadBuffer(const RefPtr<ByteBuffer>& bytes);
   void ReadText(const std::uint8_t* data, std::size_t size);
-  void ReadBinary(const std::uint8_t* data, std::size_t size);
-  void ReadVersion2(ByteReader& in, bool hasEndianByte);
+  void ReadBinary(const RefPtr<ByteBuffer>& bytes);
+  void ReadVersion2(ByteReader& in, bool hasEndianByte, const RefPtr<ByteBuffer>& bytes);
 
-  HashTableGeneric table_;
+  HashTableGeneric table_;  // its memory holds the values converted while reading
+  std::string key_;         // the key of the text line being added
   std::shared_ptr<FastArray> fastArray_;
   StoreKind storeKind_ = kHashTableStore;
   std::optional<std::string> headerText_;

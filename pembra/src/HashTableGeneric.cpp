@@ -1,53 +1,63 @@
 #include "HashTableGeneric.h"
 
-#include <algorithm>
 #include <cstring>
+#include <new>
+#include <type_traits>
 
 namespace pembra_private {
 
-namespace {
+static_assert(std::is_trivially_destructible_v<DictionaryEntry>, "entries are dropped with their region");
 
-constexpr std::size_t kKeyBlockSize = 64 * 1024;
-
-}  // namespace
+void HashTableGeneric::KeepOwnerOf(const UnicodeRun& value) {
+  const RefCountObj* owner = value.Owner();
+  if (owner == nullptr) return;
+  // Values come in long stretches from one block or one file: the last few owners kept
+  // are almost always the one.
+  const std::size_t recent = heldBytes_.size() < 4 ? heldBytes_.size() : 4;
+  for (std::size_t i = heldBytes_.size() - recent; i < heldBytes_.size(); ++i) {
+    if (heldBytes_[i].get() == owner) return;
+  }
+  owner->AddRef();
+  heldBytes_.push_back(RefPtr<const RefCountObj>::Adopt(owner));
+}
 
 std::string_view HashTableGeneric::KeepKey(std::string_view key) {
   if (key.empty()) return {};
-  if (key.size() > keyBlockLeft_) {
-    const std::size_t size = std::max(kKeyBlockSize, key.size());
-    keyBlocks_.emplace_back(new char[size]);
-    keyCursor_ = keyBlocks_.back().get();
-    keyBlockLeft_ = size;
-  }
-  char* const copy = keyCursor_;
+  void* copy = region_.Allocate(key.size(), 1);
   std::memcpy(copy, key.data(), key.size());
-  keyCursor_ += key.size();
-  keyBlockLeft_ -= key.size();
-  return {copy, key.size()};
+  return {static_cast<const char*>(copy), key.size()};
 }
 
 DictionaryEntry* HashTableGeneric::NewEntry(std::string_view key, UnicodeRun value) {
-  return &entries_.emplace_back(KeepKey(key), std::move(value), static_cast<std::uint32_t>(entries_.size()));
+  KeepOwnerOf(value);
+  void* memory = region_.Allocate(sizeof(DictionaryEntry), alignof(DictionaryEntry));
+  return new (memory) DictionaryEntry(key, value, static_cast<std::uint32_t>(count_++));
 }
 
 void HashTableGeneric::Insert(std::string_view key, UnicodeRun value) {
-  DictionaryEntry* entry = NewEntry(key, std::move(value));
+  Link(index_.Locate(key), key, std::move(value));
+}
+
+void HashTableGeneric::Link(KeyIndex::Position position, std::string_view key, UnicodeRun value) {
+  DictionaryEntry* entry = NewEntry(KeepKey(key), std::move(value));
   DictionaryEntry*& head = buckets_[HashFunc(key)];
   entry->next_ = head;
   head = entry;
-  index_.Set(entry);
+  index_.Put(position, entry);
 }
 
 void HashTableGeneric::Replace(std::string_view key, UnicodeRun value) {
-  if (DictionaryEntry* first = index_.Find(key)) {
-    first->value_ = std::move(value);
+  const KeyIndex::Position position = index_.Locate(key);
+  if (DictionaryEntry* first = index_.At(position)) {
+    KeepOwnerOf(value);
+    first->SetValue(value);
   } else {
-    Insert(key, std::move(value));
+    Link(position, key, std::move(value));
   }
 }
 
 HashTableGeneric::Group::Group(HashTableGeneric& table, unsigned bucket)
-    : table_(table), bucket_(bucket), firstSerial_(static_cast<std::uint32_t>(table.entries_.size())) {}
+    : table_(table), bucket_(bucket), firstSerial_(static_cast<std::uint32_t>(table.count_)) {}
 
 void HashTableGeneric::Group::Add(std::string_view key, UnicodeRun value) {
   DictionaryEntry* entry = table_.NewEntry(key, std::move(value));
@@ -58,8 +68,9 @@ void HashTableGeneric::Group::Add(std::string_view key, UnicodeRun value) {
   // An entry outside the bucket of its key is never found. Within the group the
   // earlier entry of a key comes first in the chain.
   if (HashFunc(key) != bucket_) return;
-  const DictionaryEntry* current = table_.index_.Find(key);
-  if (current == nullptr || current->serial_ < firstSerial_) table_.index_.Set(entry);
+  const KeyIndex::Position position = table_.index_.Locate(key);
+  const DictionaryEntry* current = table_.index_.At(position);
+  if (current == nullptr || current->serial_ < firstSerial_) table_.index_.Put(position, entry);
 }
 
 }  // namespace pembra_private

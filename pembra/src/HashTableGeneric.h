@@ -4,7 +4,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -12,6 +11,8 @@
 #include "HashItem.h"
 #include "KeyHash.h"
 #include "KeyIndex.h"
+#include "RefCount.h"
+#include "UnicodeRun.h"
 
 namespace pembra_private {
 
@@ -29,7 +30,8 @@ class HashTableGeneric {
 
   // The entries of one group of a binary file, put in front of the chain of
   // `bucket` (< 1021) in the order they are added, whatever their hash: binary
-  // dictionaries say where their entries go.
+  // dictionaries say where their entries go. Their keys stay where they are, in
+  // bytes the table holds (HoldBytes).
   class Group {
    public:
     void Add(std::string_view key, UnicodeRun value);
@@ -44,6 +46,8 @@ class HashTableGeneric {
     DictionaryEntry* last_ = nullptr;  // the group's last entry so far
   };
   Group InFrontOf(unsigned bucket) { return Group(*this, bucket); }
+  // Keeps `bytes` as long as the table, for keys that stay in them.
+  void HoldBytes(RefPtr<const RefCountObj> bytes) { heldBytes_.push_back(std::move(bytes)); }
 
   // The first entry of the key's chain that has the key, or null.
   const DictionaryEntry* Find(std::string_view key) const { return index_.Find(key); }
@@ -51,22 +55,29 @@ class HashTableGeneric {
   // chain that has the key takes the value; without one, Insert.
   void Replace(std::string_view key, UnicodeRun value);
 
+  // Room for `count` more entries without the index growing.
+  void Reserve(std::size_t count) { index_.Reserve(index_.Size() + count); }
   // Every entry of every chain, found or not.
-  std::size_t NumItems() const { return entries_.size(); }
+  std::size_t NumItems() const { return count_; }
+  // The memory of the table's keys and entries, where values read with them go too.
+  Region& Memory() { return region_; }
   // Index slots looked at so far: the work finding and adding keys has done.
   std::size_t IndexProbes() const { return index_.Probes(); }
 
  private:
-  DictionaryEntry* NewEntry(std::string_view key, UnicodeRun value);
+  DictionaryEntry* NewEntry(std::string_view key, UnicodeRun value);  // the key as it is
+  // Keeps what holds the value's units alive as long as the table.
+  void KeepOwnerOf(const UnicodeRun& value);
+  // A copy of the key -> value at the head of its chain, indexed at `position`.
+  void Link(KeyIndex::Position position, std::string_view key, UnicodeRun value);
   // A copy of the key's bytes that lives as long as the table.
   std::string_view KeepKey(std::string_view key);
 
   std::array<DictionaryEntry*, kBucketCount> buckets_{};
-  std::deque<DictionaryEntry> entries_;  // never moved once made
-  std::vector<std::unique_ptr<char[]>> keyBlocks_;
-  char* keyCursor_ = nullptr;  // the free part of the last key block
-  std::size_t keyBlockLeft_ = 0;
+  std::size_t count_ = 0;
+  std::vector<RefPtr<const RefCountObj>> heldBytes_;  // keys' and values' memory, each once or a few times
   KeyIndex index_;
+  Region region_;  // the entries and the keys they copied; gone after the entries
 };
 
 }  // namespace pembra_private

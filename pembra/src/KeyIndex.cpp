@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <random>
+#include <utility>
 
 #include "HashItem.h"
 
@@ -52,37 +53,40 @@ std::uint64_t ProcessSeed() {
 
 }  // namespace
 
-KeyIndex::KeyIndex() : slots_(kInitialSlots, Slot{0, nullptr}), seed_(ProcessSeed()) {}
+KeyIndex::KeyIndex() : slots_(kInitialSlots), seed_(ProcessSeed()) {}
 
-std::size_t KeyIndex::SlotOf(std::string_view key, std::uint64_t hash) const {
+KeyIndex::Position KeyIndex::Locate(std::string_view key) const {
+  const std::uint64_t hash = HashBytes(key, seed_);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = static_cast<std::size_t>(hash) & mask;; i = (i + 1) & mask) {
     ++probes_;
     const Slot& slot = slots_[i];
-    if (slot.entry == nullptr || (slot.hash == hash && slot.entry->Key() == key)) return i;
+    if (slot.entry == nullptr || (slot.hash == hash && slot.entry->Key() == key)) return {i, hash};
   }
 }
 
-DictionaryEntry* KeyIndex::Find(std::string_view key) const {
-  return slots_[SlotOf(key, HashBytes(key, seed_))].entry;
-}
-
-void KeyIndex::Set(DictionaryEntry* entry) {
-  const std::uint64_t hash = HashBytes(entry->Key(), seed_);
-  Slot& slot = slots_[SlotOf(entry->Key(), hash)];
+void KeyIndex::Put(Position position, DictionaryEntry* entry) {
+  Slot& slot = slots_[position.slot];
   if (slot.entry == nullptr) {
-    slot.hash = hash;
+    slot.hash = position.hash;
     ++used_;
   }
   slot.entry = entry;
-  if (used_ * 2 > slots_.size()) Grow();
+  if (used_ * 2 > slots_.size()) Rehash(slots_.size() * 2);
 }
 
-void KeyIndex::Grow() {
-  std::vector<Slot> old(slots_.size() * 2, Slot{0, nullptr});
-  old.swap(slots_);
+void KeyIndex::Reserve(std::size_t count) {
+  std::size_t slotCount = slots_.size();
+  while (slotCount < 2 * count) slotCount *= 2;
+  if (slotCount > slots_.size()) Rehash(slotCount);
+}
+
+void KeyIndex::Rehash(std::size_t slotCount) {
+  LargeArray<Slot> old(slotCount);
+  std::swap(old, slots_);
   const std::size_t mask = slots_.size() - 1;
-  for (const Slot& slot : old) {
+  for (std::size_t k = 0; k < old.size(); ++k) {
+    const Slot& slot = old[k];
     if (slot.entry == nullptr) continue;
     std::size_t i = static_cast<std::size_t>(slot.hash) & mask;
     while (slots_[i].entry != nullptr) i = (i + 1) & mask;

@@ -6,7 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <vector>
+
+#include "LargeMemory.h"
 
 namespace pembra_private {
 
@@ -14,15 +15,26 @@ class DictionaryEntry;
 
 class KeyIndex {
  public:
+  // Where a key is, or would go: valid until the next Put.
+  struct Position {
+    std::size_t slot;
+    std::uint64_t hash;
+  };
+
   KeyIndex();
 
-  // The entry of `key`, or null.
-  DictionaryEntry* Find(std::string_view key) const;
-  // Makes `entry` the entry of its key, in place of any other. The entry's key
+  Position Locate(std::string_view key) const;
+  // The entry at a position, or null.
+  DictionaryEntry* At(Position position) const { return slots_[position.slot].entry; }
+  // Makes `entry`, whose key is the one located, the entry of its key. Its key
   // bytes must stay where they are while it is indexed.
-  void Set(DictionaryEntry* entry);
+  void Put(Position position, DictionaryEntry* entry);
+  DictionaryEntry* Find(std::string_view key) const { return At(Locate(key)); }
+
+  // Room for `count` keys without growing.
+  void Reserve(std::size_t count);
   std::size_t Size() const { return used_; }
-  // Slots looked at so far by Find and Set: the work the index has done.
+  // Slots looked at so far: the work the index has done.
   std::size_t Probes() const { return probes_; }
 
  private:
@@ -30,11 +42,9 @@ class KeyIndex {
     std::uint64_t hash;
     DictionaryEntry* entry;  // null: free
   };
-  // The slot that holds `key`, or the free slot where it would go.
-  std::size_t SlotOf(std::string_view key, std::uint64_t hash) const;
-  void Grow();
+  void Rehash(std::size_t slotCount);
 
-  std::vector<Slot> slots_;  // a power of two in size, at most half full
+  LargeArray<Slot> slots_;  // a power of two in size, at most half full
   std::size_t used_ = 0;
   std::uint64_t seed_;
   mutable std::size_t probes_ = 0;

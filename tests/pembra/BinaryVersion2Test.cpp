@@ -23,15 +23,16 @@ using pembra_private::FastArray;
 
 // Reads the body of a version-2 file (after its header text) into `store`.
 FastArray::ReadResult ReadBody(FastArray& store, const std::string& file) {
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.data());
+  const auto bytes =
+      pembra_private::ByteBuffer::Copy(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
   const bool big = (static_cast<unsigned char>(file[24]) & 1) == 0;
-  pembra_private::ByteReader in(bytes, file.size(), big ? pembra_private::ByteOrder::kBig
-                                                        : pembra_private::ByteOrder::kLittle);
+  pembra_private::ByteReader in(bytes->Data(), bytes->Size(),
+                                big ? pembra_private::ByteOrder::kBig : pembra_private::ByteOrder::kLittle);
   std::uint32_t headerLength = 0;
   in.Skip(25);
   in.ReadU32(headerLength);
   in.Skip(headerLength);
-  return store.Read(in, big ? pembra::kBigEndian : pembra::kLittleEndian);
+  return store.Read(in, big ? pembra::kBigEndian : pembra::kLittleEndian, bytes);
 }
 
 std::u16string ValueOf(const FastArray& store, std::string_view key) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "DictionaryFixtures.h"
 #include "pembra/pembra.h"
 
 namespace {
@@ -134,6 +135,28 @@ TEST(pembraQuillet, CopiesShareAndOutliveTheirDictionary) {
   EXPECT_EQ(copy.ToUTF16(), u"kept");
   Quillet moved = std::move(copy);
   EXPECT_EQ(moved.ToUTF16(), u"kept");
+}
+
+TEST(pembraQuillet, ValuesUsedInPlaceOutliveTheFileTheyWereReadFrom) {
+  // Binary values in the host's byte order stay in the file's bytes; a value
+  // replaced by a later line shares the dictionary's block of text values.
+  const std::vector<fixtures::Entry> entries = {{"/a", u"in place"}, {"/bc", u"shifted by one byte"}};
+  for (const std::string& file : {fixtures::Version10(entries), fixtures::Version2(entries)}) {
+    Quillet a, bc, replaced;
+    {
+      Dictionary dictionary;
+      std::istringstream binary(file);
+      dictionary.Read(&binary);
+      a = dictionary.Lookup("$$$/a");
+      bc = dictionary.Lookup("$$$/bc");
+      std::istringstream text("/bc=replaced\n");
+      dictionary.Read(&text);
+      replaced = dictionary.Lookup("$$$/bc");
+    }
+    EXPECT_EQ(a.ToUTF16(), u"in place");
+    EXPECT_EQ(bc.ToUTF16(), u"shifted by one byte");
+    EXPECT_EQ(replaced.ToUTF16(), u"replaced");
+  }
 }
 
 // A folder of its own in the temporary folder, removed with what it holds.
