@@ -180,6 +180,25 @@ TEST_F(pembraTextDictionary, KeysOfOneBucketCostNoMoreThanOthers) {
   EXPECT_LT(dictionary.IndexProbes(), 10u * kKeys);
 }
 
+TEST_F(pembraTextDictionary, LongLinesInEveryEncoding) {
+  // Longer than a reader's line buffer and than the first block of values.
+  std::u16string value;
+  for (int i = 0; value.size() < 40000; ++i) value += i % 7 == 0 ? u"caf\u00E9 #{amp} " : u"word ";
+  std::u16string stored = value;
+  for (std::size_t at; (at = stored.find(u"#{amp}")) != std::u16string::npos;) stored.replace(at, 6, u"&");
+  const std::u16string line = u"/long=" + value + u"\n/next=after\n";
+  std::string latin1;
+  for (char16_t unit : line) latin1 += static_cast<char>(unit);
+  os::SetApplicationTextEncoding("ISO-8859-1");
+  for (const std::string& file : {latin1, Utf16Text(line, false), Utf16Text(line, true)}) {
+    Dictionary dictionary;
+    ReadInto(dictionary, file);
+    EXPECT_TRUE(dictionary.IsValid());
+    EXPECT_EQ(TextOf(dictionary, "/long"), stored);
+    EXPECT_EQ(TextOf(dictionary, "/next"), u"after");
+  }
+}
+
 TEST_F(pembraTextDictionary, EmptyAndUnreadableStreams) {
   Dictionary empty;
   ReadInto(empty, "");
