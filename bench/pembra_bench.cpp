@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <new>
 #include <random>
 #include <string>
@@ -89,11 +90,18 @@ void ReadInto(pembra::Dictionary& dictionary, Format format) {
   dictionary.Read(&in);
 }
 
+// The dictionary of one format, read afresh when another was asked for last: a
+// process holds one dictionary, as the program does.
 const pembra::Dictionary& Loaded(Format format) {
-  static std::map<Format, pembra::Dictionary> dictionaries;
-  auto [it, made] = dictionaries.try_emplace(format);
-  if (made) ReadInto(it->second, format);
-  return it->second;
+  static std::unique_ptr<pembra::Dictionary> dictionary;
+  static Format loaded;
+  if (!dictionary || loaded != format) {
+    dictionary.reset();
+    dictionary = std::make_unique<pembra::Dictionary>();
+    ReadInto(*dictionary, format);
+    loaded = format;
+  }
+  return *dictionary;
 }
 
 enum class Probe { kPresent, kAbsent, kEscaped };
@@ -237,11 +245,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::map<std::string, double> times_;
 };
 
-int WriteDictionaryFile(const std::string& spec) {
-  const std::size_t colon = spec.find(':');
+int WriteDictionaryFile(const std::string& argument) {
+  const std::size_t colon = argument.find(':');
   for (Format format : bench::kFormats) {
-    if (spec.substr(0, colon) == bench::FormatName(format) && colon != std::string::npos) {
-      std::ofstream out(spec.substr(colon + 1), std::ios::binary);
+    if (argument.substr(0, colon) == bench::FormatName(format) && colon != std::string::npos) {
+      std::ofstream out(argument.substr(colon + 1), std::ios::binary);
       out << bench::WriteDictionary(Entries(), format);
       return out ? 0 : 1;
     }

@@ -19,9 +19,8 @@ inline constexpr std::string_view kBinaryMagic = "Quillet Binary Format";
 // in place; 0 otherwise.
 std::size_t InPlaceValuesOffset(const std::uint8_t* first, std::size_t size);
 
-// Where the entries of a binary body go. Keys stay in the file's bytes, which the
-// table holds; values stored in the host's order are used in place too, others
-// are converted into `values`.
+// Where the entries of a binary body go. Values stored in the host's order are
+// used in place in the file's bytes; others are converted into `values`.
 struct BinaryTarget {
   HashTableGeneric& table;
   Region& values;

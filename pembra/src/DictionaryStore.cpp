@@ -100,7 +100,6 @@ void Dictionary::ReadBinary(const RefPtr<ByteBuffer>& bytes) {
   if (major == 2 && minor >= 0) {
     ReadVersion2(in, minor >= 1, bytes);
   } else if (major == 1 && (minor == 0 || minor == 5)) {
-    table_.HoldBytes(bytes);  // the entries' keys stay in the file's bytes
     if (minor == 0) table_.Reserve(bytes->Size() / kBytesPerEntryGuess);
     if (!(minor == 0 ? ReadVersion10Body(in, target) : ReadVersion15Body(in, target))) valid_ = false;
   }

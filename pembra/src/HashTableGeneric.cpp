@@ -13,12 +13,12 @@ void HashTableGeneric::KeepOwnerOf(const UnicodeRun& value) {
   if (owner == nullptr) return;
   // Values come in long stretches from one block or one file: the last few owners kept
   // are almost always the one.
-  const std::size_t recent = heldBytes_.size() < 4 ? heldBytes_.size() : 4;
-  for (std::size_t i = heldBytes_.size() - recent; i < heldBytes_.size(); ++i) {
-    if (heldBytes_[i].get() == owner) return;
+  const std::size_t recent = valueOwners_.size() < 4 ? valueOwners_.size() : 4;
+  for (std::size_t i = valueOwners_.size() - recent; i < valueOwners_.size(); ++i) {
+    if (valueOwners_[i].get() == owner) return;
   }
   owner->AddRef();
-  heldBytes_.push_back(RefPtr<const RefCountObj>::Adopt(owner));
+  valueOwners_.push_back(RefPtr<const RefCountObj>::Adopt(owner));
 }
 
 std::string_view HashTableGeneric::KeepKey(std::string_view key) {
@@ -30,6 +30,7 @@ std::string_view HashTableGeneric::KeepKey(std::string_view key) {
 
 DictionaryEntry* HashTableGeneric::NewEntry(std::string_view key, UnicodeRun value) {
   KeepOwnerOf(value);
+  key = KeepKey(key);
   void* memory = region_.Allocate(sizeof(DictionaryEntry), alignof(DictionaryEntry));
   return new (memory) DictionaryEntry(key, value, static_cast<std::uint32_t>(count_++));
 }
@@ -39,7 +40,7 @@ void HashTableGeneric::Insert(std::string_view key, UnicodeRun value) {
 }
 
 void HashTableGeneric::Link(KeyIndex::Position position, std::string_view key, UnicodeRun value) {
-  DictionaryEntry* entry = NewEntry(KeepKey(key), std::move(value));
+  DictionaryEntry* entry = NewEntry(key, std::move(value));
   DictionaryEntry*& head = buckets_[HashFunc(key)];
   entry->next_ = head;
   head = entry;

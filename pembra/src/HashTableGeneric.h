@@ -26,12 +26,13 @@ class HashTableGeneric {
   HashTableGeneric& operator=(const HashTableGeneric&) = delete;
 
   // A copy of `key` -> `value` becomes the head of the chain of the key's bucket.
+  // Keys are copied next to their entries, which a lookup then finds together;
+  // whatever holds a value's units is kept as long as the table.
   void Insert(std::string_view key, UnicodeRun value);
 
   // The entries of one group of a binary file, put in front of the chain of
   // `bucket` (< 1021) in the order they are added, whatever their hash: binary
-  // dictionaries say where their entries go. Their keys stay where they are, in
-  // bytes the table holds (HoldBytes).
+  // dictionaries say where their entries go.
   class Group {
    public:
     void Add(std::string_view key, UnicodeRun value);
@@ -46,8 +47,6 @@ class HashTableGeneric {
     DictionaryEntry* last_ = nullptr;  // the group's last entry so far
   };
   Group InFrontOf(unsigned bucket) { return Group(*this, bucket); }
-  // Keeps `bytes` as long as the table, for keys that stay in them.
-  void HoldBytes(RefPtr<const RefCountObj> bytes) { heldBytes_.push_back(std::move(bytes)); }
 
   // The first entry of the key's chain that has the key, or null.
   const DictionaryEntry* Find(std::string_view key) const { return index_.Find(key); }
@@ -65,7 +64,8 @@ class HashTableGeneric {
   std::size_t IndexProbes() const { return index_.Probes(); }
 
  private:
-  DictionaryEntry* NewEntry(std::string_view key, UnicodeRun value);  // the key as it is
+  // An entry for a copy of the key.
+  DictionaryEntry* NewEntry(std::string_view key, UnicodeRun value);
   // Keeps what holds the value's units alive as long as the table.
   void KeepOwnerOf(const UnicodeRun& value);
   // A copy of the key -> value at the head of its chain, indexed at `position`.
@@ -75,9 +75,9 @@ class HashTableGeneric {
 
   std::array<DictionaryEntry*, kBucketCount> buckets_{};
   std::size_t count_ = 0;
-  std::vector<RefPtr<const RefCountObj>> heldBytes_;  // keys' and values' memory, each once or a few times
+  std::vector<RefPtr<const RefCountObj>> valueOwners_;  // each once or a few times
   KeyIndex index_;
-  Region region_;  // the entries and the keys they copied; gone after the entries
+  Region region_;  // the entries and their keys
 };
 
 }  // namespace pembra_private
