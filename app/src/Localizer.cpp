@@ -1,6 +1,5 @@
 #include "Localizer.h"
 
-#include <fstream>
 #include <vector>
 
 #include "pembra/Dictionary.h"
@@ -73,10 +72,13 @@ bool Localizer::GetQuilletDictionaryFolder(const zelcore::UTF16String& baseFolde
 }
 
 bool Localizer::LoadQuilletDictionaryFromPath(const zelcore::UTF16String& path) {
-  std::ifstream in(zelcore::UTF16to8(path), std::ios::binary);
-  if (!in.is_open()) return false;
-  if (!mDictionary) mDictionary = std::make_unique<pembra::Dictionary>();
-  mDictionary->Read(&in);
+  // Only a regular file is read, and a pipe at the path cannot hold start-up up. The dictionary
+  // is made by the first file that opens; a later one adds to it.
+  std::unique_ptr<pembra::Dictionary> made;
+  if (!mDictionary) made = std::make_unique<pembra::Dictionary>();
+  pembra::Dictionary& dictionary = made ? *made : *mDictionary;
+  if (!dictionary.ReadFile(zelcore::UTF16to8(path))) return false;
+  if (made) mDictionary = std::move(made);
   return true;
 }
 

@@ -2,10 +2,10 @@
 // Binary dictionary files: the common header and the bodies of versions 1.0 and 1.5.
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "ByteReader.h"
+#include "DictionaryFile.h"
 #include "HashTableGeneric.h"
 #include "UnicodeRun.h"
 
@@ -14,18 +14,30 @@ namespace pembra_private {
 // The first 21 bytes of every binary dictionary, without a NUL.
 inline constexpr std::string_view kBinaryMagic = "Quillet Binary Format";
 
+// The offset of a version-2 file's value blob, when its first `size` bytes tell
+// it, so that a buffer can put the blob on a unit boundary and its values be used
+// in place; 0 otherwise.
+std::size_t InPlaceValuesOffset(const std::uint8_t* first, std::size_t size);
+
+// Where the entries of a binary body go. Values stored in the host's order are
+// used in place in the file's bytes; others are converted into `values`.
+struct BinaryTarget {
+  HashTableGeneric& table;
+  Region& values;
+  const ByteBuffer& file;     // the bytes the reader reads
+  std::uint8_t valueEncoding;  // of the header: 0 = UTF-16, else an EncodingInfo kind
+};
+
 // A stored value as UTF-16. Value encoding 0: UTF-16 units in `order`, or, when
 // `markGivesOrder`, in the order of a leading byte-order mark, which is then
-// dropped. Any other value encoding names the EncodingInfo kind of 8-bit values.
-// Nothing when the value cannot be converted.
-std::optional<UnicodeRun> DecodeBinaryValue(const std::uint8_t* bytes, std::size_t length,
-                                            std::uint8_t valueEncoding, ByteOrder order,
-                                            bool markGivesOrder);
+// dropped. False when an 8-bit value cannot be converted.
+bool DecodeBinaryValue(const std::uint8_t* bytes, std::size_t length, const BinaryTarget& target,
+                       ByteOrder order, bool markGivesOrder, UnicodeRun& value);
 
 // The bodies that follow the header. Each entry goes in the bucket the file
-// names for it; entries read before a failure stay in `table`. False when the
+// names for it; entries read before a failure stay in the table. False when the
 // body is truncated or inconsistent, or a value cannot be converted.
-bool ReadVersion10Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGeneric& table);
-bool ReadVersion15Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGeneric& table);
+bool ReadVersion10Body(ByteReader& in, const BinaryTarget& target);
+bool ReadVersion15Body(ByteReader& in, const BinaryTarget& target);
 
 }  // namespace pembra_private

@@ -5,16 +5,16 @@
 
 namespace pembra_private {
 
-std::optional<UnicodeRun> DecodeBinaryValue(const std::uint8_t* bytes, std::size_t length,
-                                            std::uint8_t valueEncoding, ByteOrder order,
-                                            bool markGivesOrder) {
-  std::u16string units;
-  if (valueEncoding != 0) {
-    const pembra::EncodingInfo encoding{valueEncoding};
+bool DecodeBinaryValue(const std::uint8_t* bytes, std::size_t length, const BinaryTarget& target,
+                       ByteOrder order, bool markGivesOrder, UnicodeRun& value) {
+  if (target.valueEncoding != 0) {
+    const pembra::EncodingInfo encoding{target.valueEncoding};
+    std::u16string units;
     if (!UnicodeUtil::StringToUnicode(reinterpret_cast<const char*>(bytes), length, units, &encoding)) {
-      return std::nullopt;
+      return false;
     }
-    return UnicodeRun(std::move(units));
+    value = target.values.Copy(units);
+    return true;
   }
   if (markGivesOrder && length >= 2) {
     if (bytes[0] == 0xFE && bytes[1] == 0xFF) {
@@ -25,9 +25,14 @@ std::optional<UnicodeRun> DecodeBinaryValue(const std::uint8_t* bytes, std::size
       bytes += 2, length -= 2;
     }
   }
-  units.resize(length / 2);
-  for (std::size_t i = 0; i < units.size(); ++i) units[i] = DecodeU16(bytes + 2 * i, order);
-  return UnicodeRun(std::move(units));
+  const std::size_t count = length / 2;
+  if (order == HostByteOrder() && reinterpret_cast<std::uintptr_t>(bytes) % alignof(char16_t) == 0) {
+    value = UnicodeRun(&target.file, reinterpret_cast<const char16_t*>(bytes), count);
+    return true;
+  }
+  DecodeUnits(bytes, count, order, target.values.Room(count));
+  value = target.values.Keep(count);
+  return true;
 }
 
 }  // namespace pembra_private

@@ -1,6 +1,5 @@
 // Versions 1.0 and 1.5 of the binary dictionary body.
-#include <memory>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "BinaryFormat.h"
@@ -9,16 +8,14 @@ namespace pembra_private {
 
 namespace {
 
-using Group = std::vector<std::unique_ptr<HashItem>>;
+using Group = HashTableGeneric::Group;
 
 bool AddEntry(const std::uint8_t* key, std::uint32_t keyLength, const std::uint8_t* value,
-              std::uint32_t valueLength, std::uint8_t valueEncoding, ByteOrder valueOrder,
-              bool markGivesOrder, Group& group) {
-  std::optional<UnicodeRun> text =
-      DecodeBinaryValue(value, valueLength, valueEncoding, valueOrder, markGivesOrder);
-  if (!text) return false;
-  group.push_back(std::make_unique<DictionaryEntry>(
-      std::string(reinterpret_cast<const char*>(key), keyLength), std::move(*text)));
+              std::uint32_t valueLength, const BinaryTarget& target, ByteOrder valueOrder, bool markGivesOrder,
+              Group& group) {
+  UnicodeRun text;
+  if (!DecodeBinaryValue(value, valueLength, target, valueOrder, markGivesOrder, text)) return false;
+  group.Add(std::string_view(reinterpret_cast<const char*>(key), keyLength), std::move(text));
   return true;
 }
 
@@ -28,8 +25,7 @@ struct IndexRecord {
 };
 
 // One version-1.0 entry: u32 key length, key, u32 value length, value.
-bool ReadVersion10Entry(ByteReader& in, std::uint8_t valueEncoding, Group& group,
-                        std::uint64_t& entrySize) {
+bool ReadVersion10Entry(ByteReader& in, const BinaryTarget& target, Group& group, std::uint64_t& entrySize) {
   std::uint32_t keyLength = 0;
   std::uint32_t valueLength = 0;
   const std::uint8_t* key = nullptr;
@@ -39,76 +35,74 @@ bool ReadVersion10Entry(ByteReader& in, std::uint8_t valueEncoding, Group& group
     return false;
   }
   entrySize = std::uint64_t{8} + keyLength + valueLength;
-  return AddEntry(key, keyLength, value, valueLength, valueEncoding, in.Order(), false, group);
+  return AddEntry(key, keyLength, value, valueLength, target, in.Order(), false, group);
 }
 
 }  // namespace
 
-bool ReadVersion10Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGeneric& table) {
+bool ReadVersion10Body(ByteReader& in, const BinaryTarget& target) {
   std::uint16_t recordCount = 0;
   if (!in.ReadU16(recordCount) || !in.HasRoomFor(recordCount, 6)) return false;
   std::vector<IndexRecord> records(recordCount);
   for (IndexRecord& record : records) {
     if (!in.ReadU16(record.bucket) || !in.ReadU32(record.offset)) return false;
   }
-  // Record i holds the entries from its offset up to the next record's; the
-  // last record only marks the end of the data. Offsets only ever grow: one
-  // that goes back, or an entry that runs past the next record's offset, is a
-  // corrupt file.
-  if (recordCount < 2) return true;
-  std::uint64_t offset = records[0].offset;
+  // Record i holds the entries from its own offset until the sum of their sizes
+  // reaches the next record's offset; the last record only marks the end of the
+  // data. Entries are read one after the other whatever the offsets say: an
+  // entry that runs past the next offset still belongs to its record, and a
+  // record whose next offset is not above its own holds none.
   for (std::size_t i = 0; i + 1 < records.size(); ++i) {
-    const std::uint64_t end = records[i + 1].offset;
-    if (records[i].bucket >= kBucketCount || end < offset) return false;
-    Group group;
+    if (records[i].bucket >= kBucketCount) return false;
+    Group group = target.table.InFrontOf(records[i].bucket);
     bool ok = true;
-    while (ok && offset < end) {
+    for (std::uint64_t offset = records[i].offset; ok && offset < records[i + 1].offset;) {
       std::uint64_t entrySize = 0;
-      ok = ReadVersion10Entry(in, valueEncoding, group, entrySize);
+      ok = ReadVersion10Entry(in, target, group, entrySize);
       offset += entrySize;
     }
-    ok = ok && offset == end;
-    table.InsertInFront(records[i].bucket, std::move(group));
     if (!ok) return false;
   }
   return true;
 }
 
-bool ReadVersion15Body(ByteReader& in, std::uint8_t valueEncoding, HashTableGeneric& table) {
+bool ReadVersion15Body(ByteReader& in, const BinaryTarget& target) {
   in.SetByteOrder(ByteOrder::kBig);
   std::uint32_t groupCount = 0;
   // Each group has a running total (u32) and a bucket number (u16).
   if (!in.ReadU32(groupCount) || !in.HasRoomFor(groupCount, 6)) return false;
+  // Group g holds the entries whose two length words come before its running
+  // total; a total that does not grow gives its group no entries.
   std::vector<std::uint32_t> totals(groupCount);
-  std::uint32_t previous = 0;
   for (std::uint32_t& total : totals) {
-    // Two length words per entry: a total never shrinks and grows in pairs.
-    if (!in.ReadU32(total) || total < previous || (total - previous) % 2 != 0) return false;
-    previous = total;
+    if (!in.ReadU32(total)) return false;
   }
-  const std::uint32_t wordCount = previous;
+  const std::uint32_t wordCount = totals.empty() ? 0 : totals.back();
   if (!in.HasRoomFor(wordCount, 4)) return false;
   std::vector<std::uint32_t> lengths(wordCount);
   for (std::uint32_t& length : lengths) {
     if (!in.ReadU32(length)) return false;
   }
+  target.table.Reserve(wordCount / 2);
   std::vector<std::uint16_t> buckets(groupCount);
   for (std::uint16_t& bucket : buckets) {
     if (!in.ReadU16(bucket) || bucket >= kBucketCount) return false;
   }
   std::size_t word = 0;
   for (std::uint32_t g = 0; g < groupCount; ++g) {
-    Group group;
+    Group group = target.table.InFrontOf(buckets[g]);
     bool ok = true;
     for (; ok && word < totals[g]; word += 2) {
+      // An entry whose length words lie past the table cannot be read.
+      ok = word + 1 < lengths.size();
+      if (!ok) break;
       const std::uint32_t keyLength = lengths[word];
       const std::uint32_t valueLength = lengths[word + 1];
       const std::uint8_t* key = nullptr;
       const std::uint8_t* value = nullptr;
       ok = in.ReadBytes(keyLength, key) && in.ReadBytes(valueLength, value) &&
-           AddEntry(key, keyLength, value, valueLength, valueEncoding, ByteOrder::kBig, true, group);
+           AddEntry(key, keyLength, value, valueLength, target, ByteOrder::kBig, true, group);
     }
-    table.InsertInFront(buckets[g], std::move(group));
     if (!ok) return false;
   }
   return true;

@@ -2,6 +2,7 @@
 // Bounds-checked reading of integers and byte runs from a block of memory.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace pembra {
 
@@ -71,6 +72,28 @@ class ByteReader {
 inline std::uint16_t DecodeU16(const std::uint8_t* bytes, ByteOrder order) {
   return order == ByteOrder::kBig ? static_cast<std::uint16_t>((bytes[0] << 8) | bytes[1])
                                   : static_cast<std::uint16_t>((bytes[1] << 8) | bytes[0]);
+}
+
+// A 32-bit integer stored at `bytes` in `order`.
+inline std::uint32_t DecodeU32(const std::uint8_t* bytes, ByteOrder order) {
+  return order == ByteOrder::kBig
+             ? (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) | (std::uint32_t{bytes[2]} << 8) |
+                   bytes[3]
+             : (std::uint32_t{bytes[3]} << 24) | (std::uint32_t{bytes[2]} << 16) | (std::uint32_t{bytes[1]} << 8) |
+                   bytes[0];
+}
+
+// `count` units stored at `bytes` in `order`, in the host's order at `units`.
+inline void DecodeUnits(const std::uint8_t* bytes, std::size_t count, ByteOrder order, char16_t* units) {
+  if (order == HostByteOrder()) {
+    std::memcpy(units, bytes, 2 * count);
+    return;
+  }
+  for (std::size_t i = 0; i < count; ++i) {
+    std::uint16_t unit;
+    std::memcpy(&unit, bytes + 2 * i, 2);
+    units[i] = static_cast<char16_t>(__builtin_bswap16(unit));
+  }
 }
 
 }  // namespace pembra_private

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "HashItem.h"
 
@@ -152,19 +153,30 @@ int HexValue(char16_t c) {
   return -1;
 }
 
-// Matches the sequence that starts at text[start] == '#' (followed by '{').
-// Returns the length of the whole "#{...}" and sets `code`; 0 when it does not
-// form an entity.
+// The entities whose names begin with each ASCII letter, in table order: only
+// those can fit, and the first that fits decides.
+struct EntitiesByLetter {
+  EntitiesByLetter() {
+    for (const CharEntity& entity : kEntities) lists[entity.name[0]].push_back(&entity);
+  }
+  std::vector<const CharEntity*> lists[128];
+};
+
+}  // namespace
+
 std::size_t MatchEntity(std::u16string_view text, std::size_t start, char16_t& code) {
+  static const EntitiesByLetter byLetter;
   const std::size_t open = start + 2;  // just past "#{"
   const std::u16string_view rest = text.substr(open);
-  for (const CharEntity& entity : kEntities) {
-    if (rest.substr(0, entity.name.size()) != entity.name) continue;
-    // The first name that fits decides: its brace must follow directly.
-    const std::size_t close = open + entity.name.size();
-    if (close >= text.size() || text[close] != u'}') return 0;
-    code = entity.code;
-    return close + 1 - start;
+  if (!rest.empty() && rest[0] < 128) {
+    for (const CharEntity* entity : byLetter.lists[rest[0]]) {
+      if (rest.substr(0, entity->name.size()) != entity->name) continue;
+      // The first name that fits decides: its brace must follow directly.
+      const std::size_t close = open + entity->name.size();
+      if (close >= text.size() || text[close] != u'}') return 0;
+      code = entity->code;
+      return close + 1 - start;
+    }
   }
   std::size_t pos = open;
   if (rest.substr(0, 2) == u"U+") {
@@ -184,8 +196,6 @@ std::size_t MatchEntity(std::u16string_view text, std::size_t start, char16_t& c
   return pos + 1 - start;
 }
 
-}  // namespace
-
 const CharEntity* CharEntityTable() { return kEntities; }
 
 std::u16string DictionaryEntry::ConvertEscapeSequencesISO(std::u16string_view text) {
@@ -195,9 +205,7 @@ std::u16string DictionaryEntry::ConvertEscapeSequencesISO(std::u16string_view te
   while (i < text.size()) {
     const char16_t c = text[i];
     char16_t code = 0;
-    std::size_t length = 0;
-    // An entity needs at least four characters: "#{", one more, "}".
-    if (c == u'#' && text.size() - i >= 4 && text[i + 1] == u'{') length = MatchEntity(text, i, code);
+    const std::size_t length = IsEntityStart(text, i) ? MatchEntity(text, i, code) : 0;
     if (length == 0) {
       out.push_back(c);
       ++i;

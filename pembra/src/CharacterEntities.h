@@ -15,4 +15,12 @@ struct CharEntity {
 const CharEntity* CharEntityTable();
 inline constexpr std::size_t kCharEntityCount = 132;
 
+// Whether text[i] may begin an entity: "#{" and at least four characters in all.
+inline bool IsEntityStart(std::u16string_view text, std::size_t i) {
+  return text[i] == u'#' && text.size() - i >= 4 && text[i + 1] == u'{';
+}
+// The entity that begins at text[start] (IsEntityStart): the length of the
+// whole "#{...}" with `code` set, or 0 when it forms none.
+std::size_t MatchEntity(std::u16string_view text, std::size_t start, char16_t& code);
+
 }  // namespace pembra_private

@@ -1,7 +1,5 @@
 #include "pembra/Dictionary.h"
 
-#include <fstream>
-
 #include "DictionaryStore.h"
 #include "Literal.h"
 #include "QuilletValue.h"
@@ -14,12 +12,7 @@ Dictionary::~Dictionary() = default;
 
 void Dictionary::Read(std::istream* stream) { impl_->Read(stream); }
 
-bool Dictionary::ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file.is_open()) return false;
-  impl_->Read(file);
-  return true;
-}
+bool Dictionary::ReadFile(const std::string& path) { return impl_->ReadFile(path); }
 
 bool Dictionary::IsValid() const { return impl_->IsValid(); }
 

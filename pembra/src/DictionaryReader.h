@@ -1,5 +1,6 @@
 #pragma once
-// Line readers of text dictionaries, chosen by the file's byte-order mark.
+// Line readers of text dictionaries, chosen by the file's byte-order mark. Each
+// reads its lines in place, from the bytes of the whole file.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -7,7 +8,7 @@
 #include <string_view>
 
 #include "ByteReader.h"
-#include "os/TextEncoding.h"
+#include "EightBitText.h"
 
 namespace pembra_private {
 
@@ -29,28 +30,25 @@ class DictionaryReader {
   // A line ends at LF or CR (each ends a line, even an empty one), for UTF-16
   // also at U+2028 and U+2029. A NUL or the end of the text ends the last line;
   // when nothing was collected before it, the result is kEnd.
-  virtual Result ReadALine();
+  virtual Result ReadALine() = 0;
   // The line read last, without its end; valid until the next ReadALine.
-  std::u16string_view Line() const { return line_; }
+  std::u16string_view Line() const { return {line_.data(), lineLength_}; }
 
  protected:
-  explicit DictionaryReader(ByteReader in) : in_(in) { line_.reserve(256); }
-  // The next character; true at the end of the text (no character then).
-  virtual bool ReadACharacter(char16_t& unit) = 0;
-  virtual bool EndsLine(char16_t unit) const;
+  explicit DictionaryReader(ByteReader in) : in_(in) { line_.resize(256); }
+  // Room for a line of `length` units, which becomes the line.
+  char16_t* LineRoom(std::size_t length);
 
   ByteReader in_;
-  std::u16string line_;
+  std::u16string line_;  // grows, never shrinks
+  std::size_t lineLength_ = 0;
 };
 
 // UTF-16 units stored little-endian. A lone last byte is not a character.
 class UnicodeReader : public DictionaryReader {
  public:
   explicit UnicodeReader(ByteReader in) : DictionaryReader(in) { in_.SetByteOrder(ByteOrder::kLittle); }
-
- protected:
-  bool ReadACharacter(char16_t& unit) override;
-  bool EndsLine(char16_t unit) const override;
+  Result ReadALine() override;
 };
 
 // UTF-16 units stored big-endian.
@@ -66,11 +64,8 @@ class MultibyteReader : public DictionaryReader {
   explicit MultibyteReader(ByteReader in);
   Result ReadALine() override;
 
- protected:
-  bool ReadACharacter(char16_t& unit) override;
-
  private:
-  os::TextToUnicodeConverter converter_;
+  EightBitText text_;
 };
 
 }  // namespace pembra_private

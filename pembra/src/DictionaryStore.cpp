@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <exception>
-#include <vector>
 
 #include "BinaryFormat.h"
 #include "DictionaryReader.h"
@@ -11,28 +10,9 @@ namespace pembra_private {
 
 namespace {
 
-// The whole stream from its start (or from where it is, when it cannot seek).
-bool ReadWholeStream(std::istream& stream, std::vector<std::uint8_t>& bytes) {
-  stream.clear();
-  stream.seekg(0, std::ios::beg);
-  if (stream.fail()) stream.clear();
-  std::streambuf* buffer = stream.rdbuf();
-  if (buffer == nullptr) return false;
-  char chunk[1 << 16];
-  for (;;) {
-    const std::streamsize got = buffer->sgetn(chunk, sizeof chunk);
-    if (got <= 0) break;
-    bytes.insert(bytes.end(), chunk, chunk + got);
-  }
-  return true;
-}
-
-// Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
-std::string NarrowKey(std::u16string_view key) {
-  std::string bytes(key.size(), '\0');
-  for (std::size_t i = 0; i < key.size(); ++i) bytes[i] = static_cast<char>(key[i] & 0xFF);
-  return bytes;
-}
+// Room for the entries of a file is made ahead from its size, so that the index
+// of keys seldom grows while it is read.
+constexpr std::size_t kBytesPerEntryGuess = 128;
 
 }  // namespace
 
@@ -48,27 +28,50 @@ void Dictionary::Read(std::istream* stream) {
 
 void Dictionary::Read(std::istream& stream) {
   try {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadWholeStream(stream, bytes)) {
+    RefPtr<ByteBuffer> bytes = ReadDictionaryStream(stream);
+    if (!bytes) {
       valid_ = false;
       return;
     }
-    ReadBytes(bytes.data(), bytes.size());
+    ReadBuffer(bytes);
   } catch (const std::exception&) {
-    // A stream that fails by throwing, or a file too large to hold.
+    // A stream that fails by throwing, or out of memory for the entries.
     valid_ = false;
   }
 }
 
-void Dictionary::ReadBytes(const std::uint8_t* data, std::size_t size) {
-  if (size >= kBinaryMagic.size() && std::memcmp(data, kBinaryMagic.data(), kBinaryMagic.size()) == 0) {
-    ReadBinary(data, size);
+bool Dictionary::ReadFile(const std::string& path) {
+  RefPtr<ByteBuffer> bytes;
+  switch (ReadDictionaryFile(path, bytes)) {
+    case FileReadResult::kNotOpened:
+      return false;
+    case FileReadResult::kBroken:
+      valid_ = false;
+      return true;
+    case FileReadResult::kRead:
+      break;
+  }
+  try {
+    ReadBuffer(bytes);
+  } catch (const std::exception&) {
+    valid_ = false;  // out of memory for the entries
+  }
+  return true;
+}
+
+void Dictionary::ReadBytes(const std::uint8_t* data, std::size_t size) { ReadBuffer(ByteBuffer::Copy(data, size)); }
+
+void Dictionary::ReadBuffer(const RefPtr<ByteBuffer>& bytes) {
+  if (bytes->Size() >= kBinaryMagic.size() &&
+      std::memcmp(bytes->Data(), kBinaryMagic.data(), kBinaryMagic.size()) == 0) {
+    ReadBinary(bytes);
   } else {
-    ReadText(data, size);
+    ReadText(bytes->Data(), bytes->Size());
   }
 }
 
 void Dictionary::ReadText(const std::uint8_t* data, std::size_t size) {
+  if (storeKind_ == kHashTableStore) table_.Reserve(size / kBytesPerEntryGuess);
   std::unique_ptr<DictionaryReader> reader = DictionaryReader::Make(data, size);
   for (;;) {
     const DictionaryReader::Result result = reader->ReadALine();
@@ -81,8 +84,8 @@ void Dictionary::ReadText(const std::uint8_t* data, std::size_t size) {
   }
 }
 
-void Dictionary::ReadBinary(const std::uint8_t* data, std::size_t size) {
-  ByteReader in(data, size);
+void Dictionary::ReadBinary(const RefPtr<ByteBuffer>& bytes) {
+  ByteReader in(bytes->Data(), bytes->Size());
   in.Skip(kBinaryMagic.size());
   std::uint8_t majorByte = 0;
   std::uint8_t minorByte = 0;
@@ -93,45 +96,40 @@ void Dictionary::ReadBinary(const std::uint8_t* data, std::size_t size) {
   }
   const auto major = static_cast<std::int8_t>(majorByte);
   const auto minor = static_cast<std::int8_t>(minorByte);
-  pembra::EndianT endian = pembra::kEndianUnspecified;
-  if (major >= 2 && minor >= 1) {
-    std::uint8_t endianByte = 0;
-    if (!in.ReadU8(endianByte)) {
-      valid_ = false;
-      return;
-    }
-    endian = (endianByte & 1) != 0 ? pembra::kLittleEndian : pembra::kBigEndian;
-  }
-  bool ok = true;
+  const BinaryTarget target{table_, table_.Memory(), *bytes, valueEncoding};
   if (major == 2 && minor >= 0) {
-    ok = ReadVersion2(in, endian);
-  } else if (major == 1 && minor == 0) {
-    ok = ReadVersion10Body(in, valueEncoding, table_);
-  } else if (major == 1 && minor == 5) {
-    ok = ReadVersion15Body(in, valueEncoding, table_);
+    ReadVersion2(in, minor >= 1, bytes);
+  } else if (major == 1 && (minor == 0 || minor == 5)) {
+    if (minor == 0) table_.Reserve(bytes->Size() / kBytesPerEntryGuess);
+    if (!(minor == 0 ? ReadVersion10Body(in, target) : ReadVersion15Body(in, target))) valid_ = false;
   }
   // Other versions are not read; the dictionary stays as it was.
-  if (!ok) valid_ = false;
 }
 
-bool Dictionary::ReadVersion2(ByteReader& in, pembra::EndianT endian) {
+void Dictionary::ReadVersion2(ByteReader& in, bool hasEndianByte, const RefPtr<ByteBuffer>& bytes) {
+  // A version-2 part that cannot be read, or whose segment is rejected or holds
+  // nothing, leaves the dictionary as it was, and valid.
+  pembra::EndianT endian = pembra::kEndianUnspecified;
+  if (hasEndianByte) {
+    std::uint8_t endianByte = 0;
+    if (!in.ReadU8(endianByte)) return;
+    endian = (endianByte & 1) != 0 ? pembra::kLittleEndian : pembra::kBigEndian;
+  }
   in.SetByteOrder(ByteOrderOf(endian));
   std::uint32_t headerLength = 0;
   const std::uint8_t* header = nullptr;
-  if (!in.ReadU32(headerLength) || !in.ReadBytes(headerLength, header)) return false;
-  switch (fastArray_->Read(in, endian)) {
-    case FastArray::ReadResult::kCorrupt:
-      return false;
-    case FastArray::ReadResult::kRejectedIdBase:
-      // A well-formed file meant to extend a store of another size: not read.
-      return true;
+  if (!in.ReadU32(headerLength) || !in.ReadBytes(headerLength, header)) return;
+  switch (fastArray_->Read(in, endian, bytes)) {
     case FastArray::ReadResult::kAdded:
+    case FastArray::ReadResult::kMerged:
+      headerText_.emplace(reinterpret_cast<const char*>(header), headerLength);
+      storeKind_ = kFastArrayStore;
+      break;
     case FastArray::ReadResult::kEmpty:
+    case FastArray::ReadResult::kRejectedIdBase:
+    case FastArray::ReadResult::kCorrupt:
       break;
   }
-  headerText_.emplace(reinterpret_cast<const char*>(header), headerLength);
-  storeKind_ = kFastArrayStore;
-  return true;
 }
 
 bool Dictionary::AddEntry(std::u16string_view line) {
@@ -140,14 +138,17 @@ bool Dictionary::AddEntry(std::u16string_view line) {
     valid_ = false;
     return false;
   }
-  std::string key = NarrowKey(entry->key);
-  UnicodeRun value(DictionaryEntry::ConvertEscapeSequences(entry->value));
+  // Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
+  key_.resize(entry->key.size());
+  for (std::size_t i = 0; i < entry->key.size(); ++i) key_[i] = static_cast<char>(entry->key[i] & 0xFF);
+  Region& memory = table_.Memory();
+  char16_t* room = memory.Room(entry->value.size());
+  UnicodeRun value = memory.Keep(DictionaryEntry::ConvertEscapeSequences(entry->value, room));
   if (storeKind_ == kFastArrayStore) {
-    fastArray_->Add(key, std::move(value));
-    return true;
+    fastArray_->Add(key_, std::move(value));
+  } else {
+    table_.Replace(key_, std::move(value));
   }
-  // The later line of a repeated key wins.
-  table_.Replace(std::make_unique<DictionaryEntry>(std::move(key), std::move(value)));
   return true;
 }
 
@@ -157,10 +158,9 @@ std::optional<UnicodeRun> Dictionary::Lookup(std::string_view key) const {
     if (!fastArray_->ValidId(id)) return std::nullopt;
     return fastArray_->GetValue(id);
   }
-  // The table holds nothing but entries.
-  const HashItem* item = table_.Find(ByteRunKey::Borrowed(key));
-  if (item == nullptr) return std::nullopt;
-  return static_cast<const DictionaryEntry*>(item)->Value();
+  const DictionaryEntry* entry = table_.Find(key);
+  if (entry == nullptr) return std::nullopt;
+  return entry->Value();
 }
 
 int Dictionary::NumKeys() const {

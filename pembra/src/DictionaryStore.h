@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "ByteReader.h"
+#include "DictionaryFile.h"
 #include "FastArray.h"
 #include "HashTableGeneric.h"
 #include "UnicodeRun.h"
@@ -37,7 +38,11 @@ class Dictionary {
   // Reads the whole stream from its start: binary when it begins with the
   // binary magic, text otherwise. Never throws.
   void Read(std::istream& stream);
-  // The same over bytes already in memory.
+  // Reads the file at `path` as Read reads a stream. False, with the dictionary
+  // untouched, when it cannot be opened or is not a regular file; a file larger
+  // than any dictionary is not read and marks the dictionary invalid.
+  bool ReadFile(const std::string& path);
+  // The same over a copy of bytes in memory.
   void ReadBytes(const std::uint8_t* data, std::size_t size);
 
   // Stores one text entry line; a rejected line marks the dictionary invalid.
@@ -51,15 +56,21 @@ class Dictionary {
   int NumKeys() const;
   bool IsValid() const { return valid_; }
   StoreKind Kind() const { return storeKind_; }
+  // Index slots the hash table has looked at so far: the work of adding and
+  // finding its keys.
+  std::size_t IndexProbes() const { return table_.IndexProbes(); }
   // The header text of the last version-2 file read.
   const std::optional<std::string>& HeaderText() const { return headerText_; }
 
  private:
+  // The store may keep the bytes and use them where they are.
+  void ReadBuffer(const RefPtr<ByteBuffer>& bytes);
   void ReadText(const std::uint8_t* data, std::size_t size);
-  void ReadBinary(const std::uint8_t* data, std::size_t size);
-  bool ReadVersion2(ByteReader& in, pembra::EndianT endian);
+  void ReadBinary(const RefPtr<ByteBuffer>& bytes);
+  void ReadVersion2(ByteReader& in, bool hasEndianByte, const RefPtr<ByteBuffer>& bytes);
 
-  HashTableGeneric table_;
+  HashTableGeneric table_;  // its memory holds the values converted while reading
+  std::string key_;         // the key of the text line being added
   std::shared_ptr<FastArray> fastArray_;
   StoreKind storeKind_ = kHashTableStore;
   std::optional<std::string> headerText_;

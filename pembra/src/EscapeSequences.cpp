@@ -1,10 +1,13 @@
 #include "EscapeSequences.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <string_view>
 
+#include "CharacterEntities.h"
 #include "HashItem.h"
+#include "Scan.h"
 #include "pembra/Settings.h"
 
 namespace pembra_private {
@@ -23,21 +26,14 @@ constexpr EscapePair kHatPairs[] = {
 
 constexpr std::size_t kCount(const EscapePair* begin, const EscapePair* end) { return end - begin; }
 
-const EscapeTable kBackslashTable{kBackslashPairs,
+constexpr EscapeTable kBackslashTable{kBackslashPairs,
                                   kCount(std::begin(kBackslashPairs), std::end(kBackslashPairs))};
-const EscapeTable kWvHatTable{kHatPairs, kCount(std::begin(kHatPairs), std::end(kHatPairs))};
-const EscapeTable kLumHatTable{kHatPairs + 1, kWvHatTable.count - 1};
+constexpr EscapeTable kWvHatTable{kHatPairs, kCount(std::begin(kHatPairs), std::end(kHatPairs))};
+constexpr EscapeTable kLumHatTable{kHatPairs + 1, kWvHatTable.count - 1};
 
 const EscapeTable* gHatTableInForce = nullptr;
 
 }  // namespace
-
-char16_t EscapeTable::Find(char16_t escape) const {
-  for (std::size_t i = 0; i < count; ++i) {
-    if (pairs[i].escape == escape) return pairs[i].replacement;
-  }
-  return 0;
-}
 
 const EscapeTable& BackslashEscapeTable() { return kBackslashTable; }
 const EscapeTable& WvHatEscapeTable() { return kWvHatTable; }
@@ -52,34 +48,50 @@ const EscapeTable& HatEscapeTableInForce() {
 
 void ResetHatEscapeTableChoiceForTesting() { gHatTableInForce = nullptr; }
 
-std::u16string DictionaryEntry::ConvertEscapeSequences(std::u16string_view text) {
+std::size_t DictionaryEntry::ConvertEscapeSequences(std::u16string_view text, char16_t* out) {
   // The hat table is chosen at the first conversion, whether or not it has escapes.
   const EscapeTable& hats = HatEscapeTableInForce();
-  if (text.find_first_of(u"\\^#") == std::u16string_view::npos) return std::u16string(text);
-  std::u16string out;
-  out.reserve(text.size());
+  // Escapes and entities in one pass. Entities are matched in the text as written: an
+  // escape never gives a character that can stand in an entity ('#', '{', '}', letters,
+  // digits, '+'), and never forms one out of characters that could not, so the text as
+  // written and the text after the escapes match the same entities.
+  std::size_t n = 0;
   std::size_t i = 0;
   while (i < text.size()) {
+    // Text up to the next character that may begin an escape or an entity stays as it is.
+    const std::size_t plain = scan::FindAny<char16_t>(text.data() + i, text.size() - i, u'\\', u'^', u'#');
+    std::copy_n(text.data() + i, plain, out + n);
+    i += plain, n += plain;
+    if (i == text.size()) break;
     const char16_t c = text[i];
-    if ((c != u'\\' && c != u'^') || i + 1 == text.size()) {
-      // Plain text, or an escape character at the very end, which stays.
-      out.push_back(c);
-      ++i;
+    if ((c == u'\\' || c == u'^') && i + 1 < text.size()) {
+      const char16_t next = text[i + 1];
+      const char16_t replacement = (c == u'\\' ? kBackslashTable : hats).Find(next);
+      out[n++] = replacement != 0 ? replacement : c;
+      i += 2;
+      if (replacement == 0 && next != c) {
+        // An unlisted escape keeps both characters; the second may begin an entity.
+        if (next == u'#') {
+          --i;
+        } else {
+          out[n++] = next;
+        }
+      }
       continue;
     }
-    const char16_t next = text[i + 1];
-    const char16_t replacement = (c == u'\\' ? kBackslashTable : hats).Find(next);
-    if (replacement != 0) {
-      out.push_back(replacement);
-    } else if (next == c) {
-      out.push_back(c);  // a doubled escape character gives one
-    } else {
-      out.push_back(c);  // an unlisted escape keeps both characters
-      out.push_back(next);
-    }
-    i += 2;
+    char16_t code = 0;
+    const std::size_t length = IsEntityStart(text, i) ? MatchEntity(text, i, code) : 0;
+    // Plain text, an escape character at the very end (it stays), or an entity.
+    out[n++] = length == 0 ? c : code;
+    i += length == 0 ? 1 : length;
   }
-  return ConvertEscapeSequencesISO(out);
+  return n;
+}
+
+std::u16string DictionaryEntry::ConvertEscapeSequences(std::u16string_view text) {
+  std::u16string out(text.size(), u'\0');
+  out.resize(ConvertEscapeSequences(text, out.data()));
+  return out;
 }
 
 }  // namespace pembra_private

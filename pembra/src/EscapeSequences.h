@@ -1,5 +1,6 @@
 #pragma once
 // Backslash and hat escapes of dictionary values and default texts.
+#include <array>
 #include <cstddef>
 
 namespace pembra_private {
@@ -10,10 +11,16 @@ struct EscapePair {
 };
 
 struct EscapeTable {
+  constexpr EscapeTable(const EscapePair* pairs, std::size_t count) : pairs(pairs), count(count), byCharacter() {
+    // Every escape character is ASCII; the first pair of a character wins.
+    for (std::size_t i = count; i-- > 0;) byCharacter[pairs[i].escape] = pairs[i].replacement;
+  }
+  // The replacement for `escape`, or 0 when it is not listed.
+  char16_t Find(char16_t escape) const { return escape < 128 ? byCharacter[escape] : 0; }
+
   const EscapePair* pairs;
   std::size_t count;
-  // The replacement for `escape`, or 0 when it is not listed.
-  char16_t Find(char16_t escape) const;
+  std::array<char16_t, 128> byCharacter;
 };
 
 // After "\": " n r t b.

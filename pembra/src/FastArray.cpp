@@ -1,28 +1,42 @@
 #include "FastArray.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <utility>
 
 namespace pembra_private {
 
-std::string_view cFarray::Key(std::uint32_t local) const {
-  if (!hasKeys) return {};
-  return std::string_view(keyBlob).substr(keyOffsets[local], keyLengths[local]);
+namespace {
+
+inline std::uint32_t LocalId(const AcceleratorRecord& record, std::uint32_t i, ByteOrder order) {
+  return DecodeU32(record.ids + 4 * i, order);
 }
 
-UnicodeRun cFarray::Value(std::uint32_t local) const {
-  if (local < valueOverrides.size() && valueOverrides[local]) return *valueOverrides[local];
-  if (!valueBlob) return {};
-  return UnicodeRun(valueBlob, valueBlob->data() + valueOffsets[local] / 2, valueLengths[local] / 2);
+}  // namespace
+
+std::uint32_t KeyTag(std::string_view key) {
+  // The key's 8-byte words folded together: cheap enough to take for every key of a file.
+  const auto* bytes = reinterpret_cast<const unsigned char*>(key.data());
+  const std::size_t size = key.size();
+  std::uint64_t folded = size;
+  if (size >= 8) {
+    for (std::size_t i = 0; i + 8 <= size; i += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, bytes + i, 8);
+      folded = (folded ^ word) * 0x9E3779B97F4A7C15ull;
+    }
+    std::uint64_t last;  // the last eight bytes, which may overlap the last word
+    std::memcpy(&last, bytes + size - 8, 8);
+    folded = (folded ^ last) * 0x9E3779B97F4A7C15ull;
+  } else {
+    for (std::size_t i = 0; i < size; ++i) folded = (folded ^ bytes[i]) * 0x9E3779B97F4A7C15ull;
+  }
+  const auto length = static_cast<std::uint32_t>(size < 0xFFFF ? size : 0xFFFF);
+  return (length << 16) | static_cast<std::uint32_t>(folded >> 48);
 }
 
-void cFarray::OverrideValue(std::uint32_t local, UnicodeRun value) {
-  if (valueOverrides.size() < entryCount) valueOverrides.resize(entryCount);
-  valueOverrides[local] = std::move(value);
-}
-
-FastArray::ReadResult FastArray::Read(ByteReader& in, pembra::EndianT endian) {
+FastArray::ReadResult FastArray::Read(ByteReader& in, pembra::EndianT endian, const RefPtr<ByteBuffer>& file) {
   swap_ = endian == pembra::kBigEndian;
   in.SetByteOrder(ByteOrderOf(endian));
   std::uint32_t fileIdBase = 0;
@@ -32,7 +46,7 @@ FastArray::ReadResult FastArray::Read(ByteReader& in, pembra::EndianT endian) {
 
   cFarray segment;
   std::vector<AcceleratorRecord> records;
-  if (!ReadSegment(in, segment, records)) return ReadResult::kCorrupt;
+  if (!ReadSegment(in, file, segment, records)) return ReadResult::kCorrupt;
   if (segment.entryCount > std::numeric_limits<std::uint32_t>::max() - totalIds_) {
     return ReadResult::kCorrupt;  // its ids would not fit
   }
@@ -47,40 +61,51 @@ FastArray::ReadResult FastArray::Commit(cFarray segment, const std::vector<Accel
   // entry already there and is dropped. Only ids held before this segment are
   // compared, so the accelerator is left alone until the drops are known.
   std::vector<std::pair<std::uint32_t, std::uint32_t>> takeovers;  // earlier id, local index
-  std::uint32_t drops = 0;
+  std::vector<bool> dropped(segment.entryCount, false);
   if (merge) {
     for (const AcceleratorRecord& record : records) {
-      for (std::uint32_t local : record.ids) {
-        if (segment.dropped[local]) continue;
-        const std::string_view key = segment.Key(local);
-        for (std::uint32_t earlier : accelerator_[record.bucket]) {
-          if (KeyOf(earlier) == key) {
-            takeovers.emplace_back(earlier, local);
-            segment.dropped[local] = true;
-            ++drops;
-            break;
-          }
+      for (std::uint32_t i = 0; i < record.count; ++i) {
+        const std::uint32_t local = LocalId(record, i, segment.order);
+        if (dropped[local]) continue;
+        const std::int64_t earlier = FindInBucket(record.bucket, segment.Key(local));
+        if (earlier >= 0) {
+          takeovers.emplace_back(static_cast<std::uint32_t>(earlier), local);
+          dropped[local] = true;
         }
       }
     }
   }
-  // The runs taken over share the segment's value blob and keep it alive even
+  // The runs taken over share the segment's values and keep them alive even
   // when the segment itself is not kept.
   for (const auto& [earlier, local] : takeovers) {
-    const std::uint32_t earlierLocal = earlier - SegmentOf(earlier)->idBase;
-    SegmentOf(earlier)->OverrideValue(earlierLocal, segment.Value(local));
+    cFarray* owner = SegmentOf(earlier);
+    owner->OverrideValue(earlier - owner->idBase, segment.Value(local));
   }
+  const auto drops = static_cast<std::uint32_t>(takeovers.size());
   segment.liveCount = drops >= segment.liveCount ? 0 : segment.liveCount - drops;
-  if (segment.liveCount == 0) return ReadResult::kEmpty;
+  if (segment.liveCount == 0) return takeovers.empty() ? ReadResult::kEmpty : ReadResult::kMerged;
 
   for (std::uint32_t local = 0; local < segment.entryCount; ++local) {
-    if (segment.dropped[local]) segment.keyLengths[local] = segment.valueLengths[local] = 0;
+    if (dropped[local]) segment.Drop(local);
   }
+  // The segment's part of the accelerator, bucket by bucket, each in the file's order.
+  segment.bucketStarts.assign(kBucketCount + 1, 0);
   for (const AcceleratorRecord& record : records) {
-    for (std::uint32_t local : record.ids) {
-      if (!segment.dropped[local]) accelerator_[record.bucket].push_back(segment.idBase + local);
+    for (std::uint32_t i = 0; i < record.count; ++i) {
+      if (!dropped[LocalId(record, i, segment.order)]) ++segment.bucketStarts[record.bucket + 1];
     }
   }
+  for (unsigned b = 0; b < kBucketCount; ++b) segment.bucketStarts[b + 1] += segment.bucketStarts[b];
+  segment.acceleratorIds.resize(segment.bucketStarts[kBucketCount]);
+  std::vector<std::uint32_t> filled(segment.bucketStarts.begin(), segment.bucketStarts.end() - 1);
+  for (const AcceleratorRecord& record : records) {
+    for (std::uint32_t i = 0; i < record.count; ++i) {
+      const std::uint32_t local = LocalId(record, i, segment.order);
+      if (dropped[local]) continue;
+      segment.acceleratorIds[filled[record.bucket]++] = {segment.idBase + local, segment.keyTags[local]};
+    }
+  }
+  std::vector<std::uint32_t>().swap(segment.keyTags);
   totalIds_ += segment.entryCount;
   liveEntries_ += segment.liveCount;
   segments_.push_back(std::move(segment));
@@ -88,7 +113,8 @@ FastArray::ReadResult FastArray::Commit(cFarray segment, const std::vector<Accel
 }
 
 const cFarray* FastArray::SegmentOf(std::uint32_t id) const {
-  // Segments are kept in ascending, disjoint id ranges.
+  // Segments are kept in ascending, disjoint id ranges; most stores hold one.
+  if (segments_.size() == 1) return id - segments_[0].idBase < segments_[0].entryCount ? &segments_[0] : nullptr;
   auto it = std::upper_bound(segments_.begin(), segments_.end(), id,
                              [](std::uint32_t value, const cFarray& s) { return value < s.idBase; });
   if (it == segments_.begin()) return nullptr;
@@ -103,22 +129,42 @@ cFarray* FastArray::SegmentOf(std::uint32_t id) {
 std::optional<std::string_view> FastArray::KeyOf(std::uint32_t id) const {
   const cFarray* segment = SegmentOf(id);
   if (segment == nullptr || !segment->hasKeys) return std::nullopt;
-  const std::uint32_t local = id - segment->idBase;
-  if (segment->dropped[local]) return std::nullopt;
-  return segment->Key(local);
+  return segment->Key(id - segment->idBase);
 }
 
-std::int64_t FastArray::FindId(std::string_view key) const {
-  for (std::uint32_t id : accelerator_[HashFunc(key)]) {
-    if (KeyOf(id) == key) return id;
+std::int64_t FastArray::FindInBucket(unsigned bucket, std::string_view key) const {
+  const std::uint32_t tag = KeyTag(key);
+  const auto matches = [this, key, tag](const AcceleratorId& candidate) {
+    if (candidate.keyTag != tag) return false;
+    const cFarray* segment = SegmentOf(candidate.id);
+    return segment != nullptr && segment->hasKeys && segment->Key(candidate.id - segment->idBase) == key;
+  };
+  // Ids joined each bucket in ascending order, so the first in bucket order is the
+  // smallest that matches: the files' parts in segment order, and the added ones.
+  std::int64_t found = -1;
+  for (const cFarray& segment : segments_) {
+    if (segment.bucketStarts.empty()) continue;
+    for (std::uint32_t i = segment.bucketStarts[bucket]; i < segment.bucketStarts[bucket + 1]; ++i) {
+      if (matches(segment.acceleratorIds[i])) {
+        found = segment.acceleratorIds[i].id;
+        break;
+      }
+    }
+    if (found >= 0) break;
   }
-  return -1;
+  for (const AcceleratorId& candidate : addedIds_[bucket]) {
+    if (found >= 0 && candidate.id > found) break;
+    if (matches(candidate)) return candidate.id;
+  }
+  return found;
 }
+
+std::int64_t FastArray::FindId(std::string_view key) const { return FindInBucket(HashFunc(key), key); }
 
 bool FastArray::ValidId(std::int64_t id) const {
   if (id < 0 || id >= totalIds_) return false;
   const cFarray* segment = SegmentOf(static_cast<std::uint32_t>(id));
-  return segment != nullptr && !segment->dropped[id - segment->idBase];
+  return segment != nullptr && (!segment->hasKeys || segment->KeyLength(static_cast<std::uint32_t>(id - segment->idBase)) != 0);
 }
 
 UnicodeRun FastArray::GetValue(std::int64_t id) const {
@@ -146,18 +192,15 @@ std::int64_t FastArray::Add(std::string_view key, UnicodeRun value) {
     addedSegment_ = segments_.size() - 1;
   }
   cFarray& segment = segments_.back();
-  segment.keyOffsets.push_back(static_cast<std::uint32_t>(segment.keyBlob.size()));
-  segment.keyLengths.push_back(static_cast<std::uint32_t>(key.size()));
-  segment.keyBlob.append(key);
-  segment.valueOffsets.push_back(0);
-  segment.valueLengths.push_back(static_cast<std::uint32_t>(value.size() * 2));
-  segment.dropped.push_back(false);
+  segment.addedKeyOffsets.push_back(static_cast<std::uint32_t>(segment.addedKeys.size()));
+  segment.addedKeyLengths.push_back(static_cast<std::uint32_t>(key.size()));
+  segment.addedKeys.append(key);
   ++segment.entryCount;
   ++segment.liveCount;
   segment.OverrideValue(segment.entryCount - 1, std::move(value));
 
   const std::uint32_t id = totalIds_;
-  accelerator_[HashFunc(key)].push_back(id);
+  addedIds_[HashFunc(key)].push_back({id, KeyTag(key)});
   ++totalIds_;
   ++liveEntries_;
   return id;

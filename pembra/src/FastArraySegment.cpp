@@ -1,5 +1,7 @@
 #include <cstdint>
+#include <cstring>
 
+#include "BinaryFormat.h"
 #include "FastArray.h"
 
 namespace pembra_private {
@@ -8,37 +10,14 @@ namespace {
 
 constexpr std::uint8_t kValuesOnly = 'N';
 
-template <typename T>
-bool ReadTable(ByteReader& in, std::uint32_t count, std::vector<T>& table) {
-  if (!in.HasRoomFor(count, sizeof(T))) return false;
-  table.resize(count);
-  for (auto& item : table) {
-    if constexpr (sizeof(T) == 2) {
-      std::uint16_t value = 0;
-      if (!in.ReadU16(value)) return false;
-      item = value;
-    } else {
-      std::uint32_t value = 0;
-      if (!in.ReadU32(value)) return false;
-      item = value;
-    }
-  }
-  return true;
+// Points `table` at `count` items of `itemSize` bytes and moves past them.
+bool TakeTable(ByteReader& in, std::uint64_t count, std::size_t itemSize, const std::uint8_t*& table) {
+  return in.HasRoomFor(count, itemSize) && in.ReadBytes(static_cast<std::size_t>(count) * itemSize, table);
 }
-
-// u16 lengths widened to the segment's 32-bit tables.
-bool ReadLengths(ByteReader& in, std::uint32_t count, std::vector<std::uint32_t>& lengths) {
-  std::vector<std::uint16_t> narrow;
-  if (!ReadTable(in, count, narrow)) return false;
-  lengths.assign(narrow.begin(), narrow.end());
-  return true;
-}
-
-bool ReadUnits(ByteReader& in, std::uint32_t byteCount, std::u16string& units) {
-  const std::uint8_t* bytes = nullptr;
-  if (!in.ReadBytes(byteCount, bytes)) return false;
-  units.resize(byteCount / 2);
-  for (std::size_t i = 0; i < units.size(); ++i) units[i] = DecodeU16(bytes + 2 * i, in.Order());
+bool TakeTable(ByteReader& in, std::uint64_t count, std::size_t itemSize, std::uint8_t*& table) {
+  const std::uint8_t* taken = nullptr;
+  if (!TakeTable(in, count, itemSize, taken)) return false;
+  table = const_cast<std::uint8_t*>(taken);  // the store's own copy of the file
   return true;
 }
 
@@ -46,9 +25,64 @@ bool Fits(std::uint32_t offset, std::uint32_t length, std::size_t blobSize) {
   return std::uint64_t{offset} + length <= blobSize;
 }
 
+// The value blob as units in the host's order: in place when it already is so.
+void TakeValues(const RefPtr<ByteBuffer>& file, const std::uint8_t* blob, std::uint32_t size, ByteOrder order,
+                cFarray& segment) {
+  if (order == HostByteOrder() && reinterpret_cast<std::uintptr_t>(blob) % alignof(char16_t) == 0) {
+    segment.valueUnits = reinterpret_cast<const char16_t*>(blob);
+    segment.valueOwner = file;
+    return;
+  }
+  RefPtr<UnitBuffer> units = UnitBuffer::Make(size / 2);
+  DecodeUnits(blob, size / 2, order, units->Units());
+  segment.valueUnits = units->Units();
+  segment.valueOwner = units;
+}
+
 }  // namespace
 
-bool ReadSegment(ByteReader& in, cFarray& segment, std::vector<AcceleratorRecord>& records) {
+UnicodeRun cFarray::Value(std::uint32_t local) const {
+  if (local < valueOverrides.size() && valueOverrides[local]) return *valueOverrides[local];
+  if (!file) return {};
+  return UnicodeRun(valueOwner.get(), valueUnits + DecodeU32(valueOffsetTable + 4 * local, order) / 2,
+                    DecodeU16(valueLengthTable + 2 * local, order) / 2);
+}
+
+void cFarray::OverrideValue(std::uint32_t local, UnicodeRun value) {
+  if (valueOverrides.size() < entryCount) valueOverrides.resize(entryCount);
+  valueOverrides[local] = std::move(value);
+}
+
+void cFarray::Drop(std::uint32_t local) {
+  // Zero reads the same in either byte order.
+  if (hasKeys) keyLengthTable[2 * local] = keyLengthTable[2 * local + 1] = 0;
+  valueLengthTable[2 * local] = valueLengthTable[2 * local + 1] = 0;
+}
+
+std::size_t InPlaceValuesOffset(const std::uint8_t* first, std::size_t size) {
+  ByteReader in(first, size);
+  std::uint8_t major = 0, minor = 0, ignored = 0, endian = 1, flag = 0;
+  if (!in.Skip(kBinaryMagic.size()) || std::memcmp(first, kBinaryMagic.data(), kBinaryMagic.size()) != 0 ||
+      !in.ReadU8(major) || !in.ReadU8(minor) || !in.ReadU8(ignored) || major != 2 ||
+      static_cast<std::int8_t>(minor) < 0 || (minor >= 1 && !in.ReadU8(endian))) {
+    return 0;
+  }
+  in.SetByteOrder(ByteOrderOf(minor == 0 ? pembra::kEndianUnspecified
+                              : (endian & 1) != 0 ? pembra::kLittleEndian
+                                                  : pembra::kBigEndian));
+  std::uint32_t headerLength = 0, count = 0, keyBlobSize = 0, ignoredWord = 0;
+  if (!in.ReadU32(headerLength) || !in.Skip(headerLength) || !in.ReadU32(ignoredWord) || !in.ReadU8(flag) ||
+      !in.ReadU32(count) || !in.ReadU32(ignoredWord) || !in.ReadU32(ignoredWord)) {
+    return 0;
+  }
+  const bool keys = flag != kValuesOnly;
+  if ((keys && !in.ReadU32(keyBlobSize)) || !in.ReadU32(ignoredWord)) return 0;
+  // The tables of offsets and lengths, then the key blob.
+  return in.Position() + (keys ? 12 : 6) * std::uint64_t{count} + keyBlobSize;
+}
+
+bool ReadSegment(ByteReader& in, const RefPtr<ByteBuffer>& file, cFarray& segment,
+                 std::vector<AcceleratorRecord>& records) {
   std::uint8_t flag = 0;
   std::uint32_t keyBlobSize = 0;
   std::uint32_t valueBlobSize = 0;
@@ -63,61 +97,67 @@ bool ReadSegment(ByteReader& in, cFarray& segment, std::vector<AcceleratorRecord
   const std::uint32_t count = segment.entryCount;
   // More live entries than entries would make NumKeys lie.
   if (segment.liveCount > count) return false;
+  segment.file = file;
+  segment.order = in.Order();
 
-  if (segment.hasKeys &&
-      (!ReadTable(in, count, segment.keyOffsets) || !ReadLengths(in, count, segment.keyLengths))) {
+  if (segment.hasKeys && (!TakeTable(in, count, 4, segment.keyOffsetTable) ||
+                          !TakeTable(in, count, 2, segment.keyLengthTable))) {
     return false;
   }
-  if (!ReadTable(in, count, segment.valueOffsets) || !ReadLengths(in, count, segment.valueLengths)) {
+  if (!TakeTable(in, count, 4, segment.valueOffsetTable) || !TakeTable(in, count, 2, segment.valueLengthTable)) {
     return false;
   }
-  if (segment.hasKeys) {
-    const std::uint8_t* keys = nullptr;
-    if (!in.ReadBytes(keyBlobSize, keys)) return false;
-    segment.keyBlob.assign(reinterpret_cast<const char*>(keys), keyBlobSize);
-  }
-  auto values = std::make_shared<std::u16string>();
-  if (!ReadUnits(in, valueBlobSize, *values)) return false;
-  segment.valueBlob = values;
+  const std::uint8_t* keys = nullptr;
+  const std::uint8_t* values = nullptr;
+  if (segment.hasKeys && !in.ReadBytes(keyBlobSize, keys)) return false;
+  if (!in.ReadBytes(valueBlobSize, values)) return false;
+  segment.keyBlob = reinterpret_cast<const char*>(keys);
 
+  if (segment.hasKeys) segment.keyTags.resize(count);
   for (std::uint32_t i = 0; i < count; ++i) {
-    if (segment.hasKeys && !Fits(segment.keyOffsets[i], segment.keyLengths[i], keyBlobSize)) return false;
+    if (segment.hasKeys) {
+      if (!Fits(DecodeU32(segment.keyOffsetTable + 4 * i, segment.order), segment.KeyLength(i), keyBlobSize)) {
+        return false;
+      }
+      segment.keyTags[i] = KeyTag(segment.Key(i));
+    }
     // Values are whole UTF-16 units of the blob.
-    if (segment.valueOffsets[i] % 2 != 0 ||
-        !Fits(segment.valueOffsets[i], segment.valueLengths[i], valueBlobSize)) {
+    const std::uint32_t valueOffset = DecodeU32(segment.valueOffsetTable + 4 * i, segment.order);
+    if (valueOffset % 2 != 0 ||
+        !Fits(valueOffset, DecodeU16(segment.valueLengthTable + 2 * i, segment.order), valueBlobSize)) {
       return false;
     }
   }
-  segment.dropped.assign(count, false);
 
   records.clear();
   if (segment.hasKeys) {
     const std::uint32_t recordCount = segment.acceleratorRecordCount;
-    std::vector<std::uint16_t> buckets;
-    std::vector<std::uint32_t> idCounts;
-    if (!ReadTable(in, recordCount, buckets) || !ReadTable(in, recordCount, idCounts)) return false;
+    const std::uint8_t* buckets = nullptr;
+    const std::uint8_t* idCounts = nullptr;
+    if (!TakeTable(in, recordCount, 2, buckets) || !TakeTable(in, recordCount, 4, idCounts)) return false;
     records.resize(recordCount);
     for (std::uint32_t r = 0; r < recordCount; ++r) {
-      if (buckets[r] >= kBucketCount) return false;
-      records[r].bucket = buckets[r];
-      if (!ReadTable(in, idCounts[r], records[r].ids)) return false;
-      for (std::uint32_t id : records[r].ids) {
-        if (id >= count) return false;
+      AcceleratorRecord& record = records[r];
+      record.bucket = DecodeU16(buckets + 2 * r, segment.order);
+      record.count = DecodeU32(idCounts + 4 * r, segment.order);
+      if (record.bucket >= kBucketCount || !TakeTable(in, record.count, 4, record.ids)) return false;
+      for (std::uint32_t i = 0; i < record.count; ++i) {
+        if (DecodeU32(record.ids + 4 * i, segment.order) >= count) return false;
       }
     }
   }
 
-  std::uint32_t extraCount = 0;
-  if (!in.ReadU32(extraCount)) return false;
-  if (extraCount > 0) {
-    std::uint32_t extraBlobSize = 0;
-    if (!in.ReadU32(extraBlobSize) || !ReadTable(in, extraCount, segment.extraIndexes) ||
-        !ReadTable(in, extraCount, segment.extraOffsets) ||
-        !ReadTable(in, extraCount, segment.extraLengths) ||
-        !ReadUnits(in, extraBlobSize, segment.extraBlob)) {
+  if (!in.ReadU32(segment.extraCount)) return false;
+  if (segment.extraCount > 0) {
+    const std::uint8_t* extraTables = nullptr;
+    const std::uint8_t* extraBlob = nullptr;
+    if (!in.ReadU32(segment.extraBlobSize) || !TakeTable(in, segment.extraCount, 10, extraTables) ||
+        !in.ReadBytes(segment.extraBlobSize, extraBlob)) {
       return false;
     }
+    segment.extraPart = extraTables;
   }
+  TakeValues(file, values, valueBlobSize, segment.order, segment);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Items of the dictionary's chained hash table: keys and key -> text entries.
-#include <memory>
+// Entries of the dictionary's chained hash table: key -> UTF-16 text.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -8,58 +9,47 @@
 
 namespace pembra_private {
 
-class ByteRunKey;
-
-class HashItem {
+// One key -> text entry. Its table owns it, the key bytes it points at, and a
+// reference to whatever holds the units of its value; the entry itself holds
+// none, so entries need no destruction.
+class DictionaryEntry {
  public:
-  virtual ~HashItem() = default;
-  // The item as a key, when it is one; cheaper than a dynamic_cast in chain walks.
-  virtual const ByteRunKey* AsByteRunKey() const { return nullptr; }
-  virtual unsigned Hash(unsigned buckets) const = 0;
-  virtual bool operator==(const HashItem& other) const = 0;
+  DictionaryEntry(std::string_view key, const UnicodeRun& value, std::uint32_t serial)
+      : key_(key), serial_(serial) {
+    SetValue(value);
+  }
+  DictionaryEntry(const DictionaryEntry&) = delete;
+  DictionaryEntry& operator=(const DictionaryEntry&) = delete;
 
-  // The next item of the same bucket; the chain owns its items.
-  std::unique_ptr<HashItem> next;
-};
-
-// A key of 8-bit bytes, either a private copy or borrowed (the probes of a
-// lookup borrow the caller's bytes, which must outlive the probe).
-class ByteRunKey : public HashItem {
- public:
-  static ByteRunKey Borrowed(std::string_view bytes) { return ByteRunKey(bytes); }
-  explicit ByteRunKey(std::string bytes) : owned_(std::move(bytes)), owns_(true) {}
-  ByteRunKey(const ByteRunKey&) = delete;
-  ByteRunKey& operator=(const ByteRunKey&) = delete;
-
-  std::string_view Bytes() const { return owns_ ? std::string_view(owned_) : borrowed_; }
-  const ByteRunKey* AsByteRunKey() const override { return this; }
-  unsigned Hash(unsigned buckets) const override;
-  // Equal to another key of the same length and bytes.
-  bool operator==(const HashItem& other) const override;
-
- private:
-  explicit ByteRunKey(std::string_view borrowed) : borrowed_(borrowed), owns_(false) {}
-
-  std::string owned_;
-  std::string_view borrowed_;
-  bool owns_;
-};
-
-// One key -> UTF-16 text entry.
-class DictionaryEntry : public ByteRunKey {
- public:
-  DictionaryEntry(std::string key, UnicodeRun value)
-      : ByteRunKey(std::move(key)), value_(std::move(value)) {}
-  const UnicodeRun& Value() const { return value_; }
+  std::string_view Key() const { return key_; }
+  // The value as a run of its own (one more reference to what holds it).
+  UnicodeRun Value() const { return UnicodeRun(valueOwner_, valueUnits_, valueLength_); }
+  // The next entry of the same bucket.
+  const DictionaryEntry* Next() const { return next_; }
 
   // The text of an entry value or default text as written: backslash and hat
   // escapes, then character entities.
   static std::u16string ConvertEscapeSequences(std::u16string_view text);
+  // The same, written to `out`, which has room for text.size() units; the units written.
+  static std::size_t ConvertEscapeSequences(std::u16string_view text, char16_t* out);
   // Character entities only: "#{name}", "#{U+hhhh}", "#{uhhhh}", "#{hhhh}".
   static std::u16string ConvertEscapeSequencesISO(std::u16string_view text);
 
  private:
-  UnicodeRun value_;
+  friend class HashTableGeneric;
+
+  void SetValue(const UnicodeRun& value) {
+    valueOwner_ = value.Owner();
+    valueUnits_ = value.data();
+    valueLength_ = value.size();
+  }
+
+  std::string_view key_;
+  const RefCountObj* valueOwner_ = nullptr;  // kept alive by the table
+  const char16_t* valueUnits_ = nullptr;
+  std::size_t valueLength_ = 0;
+  DictionaryEntry* next_ = nullptr;
+  std::uint32_t serial_;  // the order in which the table made its entries
 };
 
 }  // namespace pembra_private

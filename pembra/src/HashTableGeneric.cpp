@@ -1,67 +1,77 @@
 #include "HashTableGeneric.h"
 
+#include <cstring>
+#include <new>
+#include <type_traits>
+
 namespace pembra_private {
 
-HashTableGeneric::~HashTableGeneric() {
-  for (auto& head : buckets_) {
-    while (head) head = std::move(head->next);
+static_assert(std::is_trivially_destructible_v<DictionaryEntry>, "entries are dropped with their region");
+
+void HashTableGeneric::KeepOwnerOf(const UnicodeRun& value) {
+  const RefCountObj* owner = value.Owner();
+  if (owner == nullptr) return;
+  // Values come in long stretches from one block or one file: the last few owners kept
+  // are almost always the one.
+  const std::size_t recent = valueOwners_.size() < 4 ? valueOwners_.size() : 4;
+  for (std::size_t i = valueOwners_.size() - recent; i < valueOwners_.size(); ++i) {
+    if (valueOwners_[i].get() == owner) return;
+  }
+  owner->AddRef();
+  valueOwners_.push_back(RefPtr<const RefCountObj>::Adopt(owner));
+}
+
+std::string_view HashTableGeneric::KeepKey(std::string_view key) {
+  if (key.empty()) return {};
+  void* copy = region_.Allocate(key.size(), 1);
+  std::memcpy(copy, key.data(), key.size());
+  return {static_cast<const char*>(copy), key.size()};
+}
+
+DictionaryEntry* HashTableGeneric::NewEntry(std::string_view key, UnicodeRun value) {
+  KeepOwnerOf(value);
+  key = KeepKey(key);
+  void* memory = region_.Allocate(sizeof(DictionaryEntry), alignof(DictionaryEntry));
+  return new (memory) DictionaryEntry(key, value, static_cast<std::uint32_t>(count_++));
+}
+
+void HashTableGeneric::Insert(std::string_view key, UnicodeRun value) {
+  Link(index_.Locate(key), key, std::move(value));
+}
+
+void HashTableGeneric::Link(KeyIndex::Position position, std::string_view key, UnicodeRun value) {
+  DictionaryEntry* entry = NewEntry(key, std::move(value));
+  DictionaryEntry*& head = buckets_[HashFunc(key)];
+  entry->next_ = head;
+  head = entry;
+  index_.Put(position, entry);
+}
+
+void HashTableGeneric::Replace(std::string_view key, UnicodeRun value) {
+  const KeyIndex::Position position = index_.Locate(key);
+  if (DictionaryEntry* first = index_.At(position)) {
+    KeepOwnerOf(value);
+    first->SetValue(value);
+  } else {
+    Link(position, key, std::move(value));
   }
 }
 
-void HashTableGeneric::Insert(std::unique_ptr<HashItem> item) {
-  auto& head = buckets_[item->Hash(kBucketCount)];
-  item->next = std::move(head);
-  head = std::move(item);
-  ++count_;
-}
+HashTableGeneric::Group::Group(HashTableGeneric& table, unsigned bucket)
+    : table_(table), bucket_(bucket), firstSerial_(static_cast<std::uint32_t>(table.count_)) {}
 
-void HashTableGeneric::InsertInFront(unsigned bucket, std::vector<std::unique_ptr<HashItem>> items) {
-  auto& head = buckets_.at(bucket);
-  // Link back to front so that the first item ends up as the head.
-  for (auto it = items.rbegin(); it != items.rend(); ++it) {
-    (*it)->next = std::move(head);
-    head = std::move(*it);
-    ++count_;
-  }
-}
-
-const HashItem* HashTableGeneric::Find(const HashItem& probe) const {
-  for (const HashItem* item = buckets_[probe.Hash(kBucketCount)].get(); item != nullptr;
-       item = item->next.get()) {
-    if (*item == probe) return item;
-  }
-  return nullptr;
-}
-
-std::unique_ptr<HashItem> HashTableGeneric::Remove(const HashItem& probe) {
-  std::unique_ptr<HashItem>* link = &buckets_[probe.Hash(kBucketCount)];
-  while (*link) {
-    if (**link == probe) {
-      std::unique_ptr<HashItem> found = std::move(*link);
-      *link = std::move(found->next);
-      --count_;
-      return found;
-    }
-    link = &(*link)->next;
-  }
-  return nullptr;
-}
-
-std::unique_ptr<HashItem> HashTableGeneric::Replace(std::unique_ptr<HashItem> item) {
-  std::unique_ptr<HashItem>& head = buckets_[item->Hash(kBucketCount)];
-  std::unique_ptr<HashItem> replaced;
-  for (std::unique_ptr<HashItem>* link = &head; *link; link = &(*link)->next) {
-    if (**link == *item) {
-      replaced = std::move(*link);
-      *link = std::move(replaced->next);
-      --count_;
-      break;
-    }
-  }
-  item->next = std::move(head);
-  head = std::move(item);
-  ++count_;
-  return replaced;
+void HashTableGeneric::Group::Add(std::string_view key, UnicodeRun value) {
+  DictionaryEntry* entry = table_.NewEntry(key, std::move(value));
+  DictionaryEntry*& link = last_ == nullptr ? table_.buckets_.at(bucket_) : last_->next_;
+  entry->next_ = link;
+  link = entry;
+  last_ = entry;
+  // An entry outside the bucket of its key is never found. Within the group the
+  // earlier entry of a key comes first in the chain.
+  if (HashFunc(key) != bucket_) return;
+  const KeyIndex::Position position = table_.index_.Locate(key);
+  const DictionaryEntry* current = table_.index_.At(position);
+  if (current == nullptr || current->serial_ < firstSerial_) table_.index_.Put(position, entry);
 }
 
 }  // namespace pembra_private

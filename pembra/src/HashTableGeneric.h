@@ -1,40 +1,83 @@
 #pragma once
-// A chained hash table of 1021 buckets; each bucket is a singly linked chain.
+// The chained hash table of text and version-1 dictionaries: 1021 buckets, each
+// a singly linked chain of entries, and an index of keys beside the chains.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "HashItem.h"
 #include "KeyHash.h"
+#include "KeyIndex.h"
+#include "RefCount.h"
+#include "UnicodeRun.h"
 
 namespace pembra_private {
 
+// A lookup finds the first entry of the key's chain that has the key. The index
+// holds exactly that entry for every key found in the chain of its own bucket,
+// so finding, adding and replacing cost the same however long the chain is.
 class HashTableGeneric {
  public:
   HashTableGeneric() = default;
   HashTableGeneric(const HashTableGeneric&) = delete;
   HashTableGeneric& operator=(const HashTableGeneric&) = delete;
-  // Frees the chains one item at a time: a long chain must not recurse.
-  ~HashTableGeneric();
 
-  // The item becomes the head of the chain of its own hash.
-  void Insert(std::unique_ptr<HashItem> item);
-  // Puts `items`, in their order, in front of the chain of `bucket` (< 1021),
-  // whatever their hash: binary dictionaries say where their entries go.
-  void InsertInFront(unsigned bucket, std::vector<std::unique_ptr<HashItem>> items);
-  // The first item of the probe's chain equal to the probe, or null.
-  const HashItem* Find(const HashItem& probe) const;
-  // Unlinks and returns the item Find would give; null when there is none.
-  std::unique_ptr<HashItem> Remove(const HashItem& probe);
-  // Remove(*item), then Insert(item), in one walk of the chain: the item takes
-  // the place of an equal one. Returns the item it replaced, or null.
-  std::unique_ptr<HashItem> Replace(std::unique_ptr<HashItem> item);
+  // A copy of `key` -> `value` becomes the head of the chain of the key's bucket.
+  // Keys are copied next to their entries, which a lookup then finds together;
+  // whatever holds a value's units is kept as long as the table.
+  void Insert(std::string_view key, UnicodeRun value);
+
+  // The entries of one group of a binary file, put in front of the chain of
+  // `bucket` (< 1021) in the order they are added, whatever their hash: binary
+  // dictionaries say where their entries go.
+  class Group {
+   public:
+    void Add(std::string_view key, UnicodeRun value);
+
+   private:
+    friend class HashTableGeneric;
+    Group(HashTableGeneric& table, unsigned bucket);
+
+    HashTableGeneric& table_;
+    unsigned bucket_;
+    std::uint32_t firstSerial_;        // entries from this serial on are the group's
+    DictionaryEntry* last_ = nullptr;  // the group's last entry so far
+  };
+  Group InFrontOf(unsigned bucket) { return Group(*this, bucket); }
+
+  // The first entry of the key's chain that has the key, or null.
+  const DictionaryEntry* Find(std::string_view key) const { return index_.Find(key); }
+  // The later of two text lines with one key wins: the first entry of the key's
+  // chain that has the key takes the value; without one, Insert.
+  void Replace(std::string_view key, UnicodeRun value);
+
+  // Room for `count` more entries without the index growing.
+  void Reserve(std::size_t count) { index_.Reserve(index_.Size() + count); }
+  // Every entry of every chain, found or not.
   std::size_t NumItems() const { return count_; }
+  // The memory of the table's keys and entries, where values read with them go too.
+  Region& Memory() { return region_; }
+  // Index slots looked at so far: the work finding and adding keys has done.
+  std::size_t IndexProbes() const { return index_.Probes(); }
 
  private:
-  std::array<std::unique_ptr<HashItem>, kBucketCount> buckets_;
+  // An entry for a copy of the key.
+  DictionaryEntry* NewEntry(std::string_view key, UnicodeRun value);
+  // Keeps what holds the value's units alive as long as the table.
+  void KeepOwnerOf(const UnicodeRun& value);
+  // A copy of the key -> value at the head of its chain, indexed at `position`.
+  void Link(KeyIndex::Position position, std::string_view key, UnicodeRun value);
+  // A copy of the key's bytes that lives as long as the table.
+  std::string_view KeepKey(std::string_view key);
+
+  std::array<DictionaryEntry*, kBucketCount> buckets_{};
   std::size_t count_ = 0;
+  std::vector<RefPtr<const RefCountObj>> valueOwners_;  // each once or a few times
+  KeyIndex index_;
+  Region region_;  // the entries and their keys
 };
 
 }  // namespace pembra_private

@@ -1,7 +1,10 @@
 #include "Literal.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
+#include "EightBitText.h"
 #include "HashItem.h"
 #include "zelcore/Strings.h"
 
@@ -29,14 +32,29 @@ std::optional<ParsedLiteral> ParseLiteral(std::string_view literal) {
 }
 
 UnicodeRun MakeDefaultText(std::string_view text, const pembra::EncodingInfo* encoding) {
-  std::u16string units;
-  if (encoding != nullptr && encoding->kind != pembra::EncodingInfo::kApplicationEncoding) {
-    units = zelcore::utility::UTF8to16(std::string(text));
-  } else {
-    units.reserve(text.size());
-    for (const char c : text) units.push_back(static_cast<unsigned char>(c));
+  // Short texts, the usual ones, are widened on the stack; the result is the one allocation.
+  constexpr std::size_t kOnStack = 256;
+  char16_t onStack[kOnStack];
+  std::u16string onHeap;
+  char16_t* units = onStack;
+  if (text.size() > kOnStack) {
+    onHeap.resize(text.size());
+    units = onHeap.data();
   }
-  return UnicodeRun(DictionaryEntry::ConvertEscapeSequences(units));
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+  std::size_t count = text.size();
+  if (encoding == nullptr || encoding->kind == pembra::EncodingInfo::kApplicationEncoding) {
+    std::copy(bytes, bytes + count, units);
+  } else if (!DecodeUtf8(bytes, text.size(), units, count)) {
+    // Not well-formed: the faults become U+FFFD.
+    onHeap = zelcore::utility::UTF8to16(std::string(text));
+    units = onHeap.data();
+    count = onHeap.size();
+  }
+  // Escapes never lengthen the text.
+  RefPtr<UnitBuffer> converted = UnitBuffer::Make(count);
+  const std::size_t length = DictionaryEntry::ConvertEscapeSequences({units, count}, converted->Units());
+  return UnicodeRun(converted.get(), converted->Units(), length);
 }
 
 UnicodeRun LookupLiteral(const Dictionary& dictionary, const char* literal,

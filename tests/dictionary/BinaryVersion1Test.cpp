@@ -146,25 +146,23 @@ TEST(pembraBinaryVersion10, FewerThanTwoIndexRecordsHoldNoEntries) {
   }
 }
 
+const std::string kEntryAb = Raw({2, 0, 0, 0, 'a', 'b', 4, 0, 0, 0, 'H', 0, 'i', 0});  // 14 bytes
+const std::string kEntryK = Raw({1, 0, 0, 0, 'k', 2, 0, 0, 0, 'x', 0});                // 11 bytes
+
 TEST(pembraBinaryVersion10, CorruptIndexIsInvalidAndKeepsEntriesReadSoFar) {
-  const std::string entryAb = Raw({2, 0, 0, 0, 'a', 'b', 4, 0, 0, 0, 'H', 0, 'i', 0});  // 14 bytes
-  const std::string entryK = Raw({1, 0, 0, 0, 'k', 2, 0, 0, 0, 'x', 0});                // 11 bytes
   const struct {
     const char* name;
     std::string body;
     int keysKept;
   } cases[] = {
-      // The first entry runs past the next record's offset (10 < 14).
-      {"overshooting offset", Raw({2, 0, 139, 0, 0, 0, 0, 0, 0, 0, 10, 0, 0, 0}) + entryAb, 1},
-      // The second record lies before the first.
-      {"decreasing offset",
-       Raw({3, 0, 139, 0, 0, 0, 0, 0, 107, 0, 14, 0, 0, 0, 0, 0, 3, 0, 0, 0}) + entryAb + entryK, 1},
-      {"bucket 1021", Raw({2, 0, 0xFD, 3, 0, 0, 0, 0, 0, 0, 14, 0, 0, 0}) + entryAb, 0},
+      {"bucket 1021", Raw({2, 0, 0xFD, 3, 0, 0, 0, 0, 0, 0, 14, 0, 0, 0}) + kEntryAb, 0},
+      {"bucket 1021 after a good record",
+       Raw({3, 0, 139, 0, 0, 0, 0, 0, 0xFD, 3, 14, 0, 0, 0, 0, 0, 25, 0, 0, 0}) + kEntryAb + kEntryK, 1},
       {"4 GB key", Raw({2, 0, 139, 0, 0, 0, 0, 0, 0, 0, 14, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 'a'}), 0},
       {"4 GB value", Raw({2, 0, 139, 0, 0, 0, 0, 0, 0, 0, 14, 0, 0, 0, 2, 0, 0, 0, 'a', 'b',
                           0xFF, 0xFF, 0xFF, 0xFF, 'H', 0}), 0},
       {"65535 records in 12 bytes", Raw({0xFF, 0xFF, 139, 0, 0, 0, 0, 0, 0, 0, 14, 0, 0, 0}), 0},
-      {"offsets far apart, data short", Raw({2, 0, 139, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80}) + entryAb, 1},
+      {"offsets far apart, data short", Raw({2, 0, 139, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80}) + kEntryAb, 1},
   };
   for (const auto& c : cases) {
     Dictionary dictionary;
@@ -177,6 +175,34 @@ TEST(pembraBinaryVersion10, CorruptIndexIsInvalidAndKeepsEntriesReadSoFar) {
   }
 }
 
+TEST(pembraBinaryVersion10, OffsetsOutOfStepAreReadAsTheEntriesCome) {
+  const struct {
+    const char* name;
+    std::string body;
+  } cases[] = {
+      // "ab" (14 bytes) runs past the second record's offset 10; that record
+      // then reads "k" from where the data is, up to offset 21.
+      {"overshooting offset", Raw({3, 0, 139, 0, 0, 0, 0, 0, 107, 0, 10, 0, 0, 0, 0, 0, 21, 0, 0, 0}) +
+                                  kEntryAb + kEntryK},
+      // The second record's end (3) lies before its start (14): it holds nothing.
+      {"decreasing offset", Raw({4, 0, 139, 0, 0, 0, 0, 0, 5, 0, 14, 0, 0, 0, 107, 0, 3, 0, 0, 0,
+                                 0, 0, 14, 0, 0, 0}) + kEntryAb + kEntryK},
+  };
+  for (const auto& c : cases) {
+    Dictionary dictionary;
+    ReadInto(dictionary, fixtures::Header(1, 0) + c.body);
+    EXPECT_TRUE(dictionary.IsValid()) << c.name;
+    EXPECT_EQ(dictionary.NumKeys(), 2) << c.name;
+    EXPECT_EQ(TextOf(dictionary, "ab"), u"Hi") << c.name;
+    EXPECT_EQ(TextOf(dictionary, "k"), u"x") << c.name;
+  }
+}
+
+// Two groups' worth of length words for "k" -> "x" and "j" -> "y", their
+// buckets, and their data, after the group count and running totals.
+const std::string kTwoEntriesAfterTotals =
+    Raw({0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 2});
+
 TEST(pembraBinaryVersion15, CorruptTablesAreInvalid) {
   const struct {
     const char* name;
@@ -184,21 +210,43 @@ TEST(pembraBinaryVersion15, CorruptTablesAreInvalid) {
     int keysKept;
   } cases[] = {
       {"4 G groups", Raw({0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 2}), 0},
-      {"decreasing total", Raw({0, 0, 0, 2, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 0,
-                                0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 107, 0, 107}), 0},
-      {"odd total", Raw({0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 107}), 0},
       {"1 G length words", Raw({0, 0, 0, 1, 0x40, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 107}), 0},
       {"bucket 1021", Raw({0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 0, 0x03, 0xFD, 'k'}), 0},
       // Two groups; the second value claims 4 GB.
       {"4 GB value", Raw({0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 4,
                           0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 1, 0xFF, 0xFF, 0xFF, 0xFF,
                           0, 107, 0, 106, 'k', 0, 'x', 'j', 0, 'y'}), 1},
+      // The first group counts four words, but the table holds the last total, two.
+      {"a total past the length table", Raw({0, 0, 0, 2, 0, 0, 0, 4, 0, 0, 0, 2,
+                                             0, 0, 0, 1, 0, 0, 0, 2, 0, 107, 0, 106, 'k', 0, 'x'}), 1},
   };
   for (const auto& c : cases) {
     Dictionary dictionary;
     ReadInto(dictionary, fixtures::Header(1, 5) + c.body);
     EXPECT_FALSE(dictionary.IsValid()) << c.name;
     EXPECT_EQ(dictionary.NumKeys(), c.keysKept) << c.name;
+  }
+}
+
+TEST(pembraBinaryVersion15, TotalsOutOfStepAreReadAsTheEntriesCome) {
+  const struct {
+    const char* name;
+    std::string groupsAndTotals;
+    std::string buckets;
+  } cases[] = {
+      // The middle group's total does not grow: it holds nothing.
+      {"a total that does not grow", Raw({0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 4}), Raw({0, 107, 0, 5, 0, 106})},
+      // An odd total: the entry whose words straddle it belongs to the first group.
+      {"an odd total", Raw({0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 4}), Raw({0, 107, 0, 106})},
+  };
+  for (const auto& c : cases) {
+    Dictionary dictionary;
+    ReadInto(dictionary, fixtures::Header(1, 5) + c.groupsAndTotals + kTwoEntriesAfterTotals + c.buckets +
+                             Raw({'k', 0, 'x', 'j', 0, 'y'}));
+    EXPECT_TRUE(dictionary.IsValid()) << c.name;
+    EXPECT_EQ(dictionary.NumKeys(), 2) << c.name;
+    EXPECT_EQ(TextOf(dictionary, "k"), u"x") << c.name;
+    EXPECT_EQ(TextOf(dictionary, "j"), u"y") << c.name;
   }
 }
 

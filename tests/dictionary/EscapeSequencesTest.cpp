@@ -3,7 +3,9 @@
 
 #include <cstdio>
 #include <initializer_list>
+#include <random>
 #include <string>
+#include <string_view>
 
 #include "CharacterEntities.h"
 #include "EscapeSequences.h"
@@ -129,6 +131,40 @@ TEST(pembraCharacterEntities, TableHoldsTheNamesInOrder) {
   // The Latin-1 names are in code order.
   for (std::size_t i = 4; i < 100; ++i) EXPECT_EQ(table[i].code, 0xA0 + (i - 4)) << i;
   EXPECT_EQ(table[pembra_private::kCharEntityCount - 1].name, u"euro");
+}
+
+// Escapes then entities, each in a pass of its own, as the conversion is defined.
+std::u16string EscapesThenEntities(std::u16string_view text) {
+  const pembra_private::EscapeTable& hats = pembra_private::HatEscapeTableInForce();
+  std::u16string escaped;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if ((c != u'\\' && c != u'^') || i + 1 == text.size()) {
+      escaped += c;
+      continue;
+    }
+    const char16_t next = text[++i];
+    const char16_t replacement = (c == u'\\' ? pembra_private::BackslashEscapeTable() : hats).Find(next);
+    if (replacement != 0) {
+      escaped += replacement;
+    } else {
+      escaped += c;
+      if (next != c) escaped += next;
+    }
+  }
+  return DictionaryEntry::ConvertEscapeSequencesISO(escaped);
+}
+
+TEST(pembraEscapeSequences, OnePassGivesWhatTwoPassesGive) {
+  // Texts made of the characters that escapes and entities are made of.
+  const std::u16string alphabet = u"\\^#{}+QnUu0aA9ampltx\u00E9";
+  std::mt19937 random(11);
+  for (int i = 0; i < 200000; ++i) {
+    std::u16string text(random() % 12, u' ');
+    for (char16_t& unit : text) unit = alphabet[random() % alphabet.size()];
+    if (random() % 3 == 0) text.insert(random() % (text.size() + 1), u"#{amp}");
+    ASSERT_EQ(DictionaryEntry::ConvertEscapeSequences(text), EscapesThenEntities(text)) << Printable(text);
+  }
 }
 
 }  // namespace

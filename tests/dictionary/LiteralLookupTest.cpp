@@ -1,10 +1,17 @@
 // Literals through the public interface.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "DictionaryFixtures.h"
 #include "pembra/pembra.h"
 
 namespace {
@@ -130,10 +137,63 @@ TEST(pembraQuillet, CopiesShareAndOutliveTheirDictionary) {
   EXPECT_EQ(moved.ToUTF16(), u"kept");
 }
 
-TEST(pembraDictionary, ReadFileOfAMissingPathReportsIt) {
+TEST(pembraQuillet, ValuesUsedInPlaceOutliveTheFileTheyWereReadFrom) {
+  // Binary values in the host's byte order stay in the file's bytes; a value
+  // replaced by a later line shares the dictionary's block of text values.
+  const std::vector<fixtures::Entry> entries = {{"/a", u"in place"}, {"/bc", u"shifted by one byte"}};
+  for (const std::string& file : {fixtures::Version10(entries), fixtures::Version2(entries)}) {
+    Quillet a, bc, replaced;
+    {
+      Dictionary dictionary;
+      std::istringstream binary(file);
+      dictionary.Read(&binary);
+      a = dictionary.Lookup("$$$/a");
+      bc = dictionary.Lookup("$$$/bc");
+      std::istringstream text("/bc=replaced\n");
+      dictionary.Read(&text);
+      replaced = dictionary.Lookup("$$$/bc");
+    }
+    EXPECT_EQ(a.ToUTF16(), u"in place");
+    EXPECT_EQ(bc.ToUTF16(), u"shifted by one byte");
+    EXPECT_EQ(replaced.ToUTF16(), u"replaced");
+  }
+}
+
+// A folder of its own in the temporary folder, removed with what it holds.
+struct TempFolder {
+  TempFolder() : path(std::filesystem::temp_directory_path() / ("pembra-" + std::to_string(::getpid()))) {
+    std::filesystem::create_directories(path);
+  }
+  ~TempFolder() { std::filesystem::remove_all(path); }
+  std::string operator/(const char* name) const { return (path / name).string(); }
+  std::filesystem::path path;
+};
+
+TEST(pembraDictionary, ReadFileReadsOnlyRegularFilesAndNeverWaits) {
+  TempFolder folder;
+  ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);  // no writer: a plain open would wait
+  std::filesystem::create_symlink("/dev/zero", folder / "zeros");
+  std::filesystem::create_directory(folder / "folder");
+  for (const std::string& path : {folder / "missing", folder / "pipe", folder / "zeros", folder / "folder"}) {
+    Dictionary dictionary;
+    EXPECT_FALSE(dictionary.ReadFile(path)) << path;
+    EXPECT_TRUE(dictionary.IsValid()) << path;
+  }
+
+  std::ofstream(folder / "good.dat") << "/k=v\n";
   Dictionary dictionary;
-  EXPECT_FALSE(dictionary.ReadFile("/nonexistent/dictionary.dat"));
-  EXPECT_TRUE(dictionary.IsValid());
+  EXPECT_TRUE(dictionary.ReadFile(folder / "good.dat"));
+  EXPECT_EQ(dictionary.Lookup("$$$/k=default").ToUTF16(), u"v");
+}
+
+TEST(pembraDictionary, FileLargerThanAnyDictionaryIsBrokenAndNotRead) {
+  TempFolder folder;
+  std::ofstream(folder / "large.dat") << "/k=v\n";
+  std::filesystem::resize_file(folder / "large.dat", (std::uintmax_t{256} << 20) + 1);  // sparse
+  Dictionary dictionary;
+  EXPECT_TRUE(dictionary.ReadFile(folder / "large.dat"));
+  EXPECT_FALSE(dictionary.IsValid());
+  EXPECT_EQ(dictionary.NumKeys(), 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "DictionaryFixtures.h"
+#include "KeyHash.h"
 #include "StoreTestSupport.h"
 #include "os/TextEncoding.h"
 
@@ -14,6 +15,8 @@ using fixtures::ReadInto;
 using fixtures::TextOf;
 using fixtures::Utf16Text;
 using pembra_private::Dictionary;
+
+std::u16string Utf16(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
 // Restores the application text encoding that a test changes.
 class pembraTextDictionary : public ::testing::Test {
@@ -147,6 +150,53 @@ TEST_F(pembraTextDictionary, TextLineReplacesOneEqualEntryOfAnEarlierBinaryFile)
   EXPECT_EQ(TextOf(dictionary, "/k"), u"text");
   EXPECT_EQ(TextOf(dictionary, "/j"), u"other");
   EXPECT_EQ(dictionary.NumKeys(), 3);  // the first "/k" gave way; the second stays behind it
+}
+
+TEST_F(pembraTextDictionary, KeysOfOneBucketCostNoMoreThanOthers) {
+  // 15-byte keys hash the bytes at 0, 3, 6, 9 and 12 only: these keys differ
+  // elsewhere, so all 100,000 share one bucket's chain.
+  constexpr int kKeys = 100000;
+  const auto keyOf = [](int i) {
+    std::string key = "/xx/xx/xx/xx/xx";
+    for (int p : {1, 2, 4, 5, 7, 8, 10, 11, 13, 14}) key[p] = static_cast<char>('a' + i % 26), i /= 26;
+    return key;
+  };
+  std::string first, second;
+  for (int i = 0; i < kKeys; ++i) {
+    first += keyOf(i) + "=" + std::to_string(i) + "\n";
+    second += keyOf(i) + "=again " + std::to_string(i) + "\n";
+  }
+  ASSERT_EQ(pembra_private::HashFunc(keyOf(0)), pembra_private::HashFunc(keyOf(kKeys - 1)));
+
+  Dictionary dictionary;
+  ReadInto(dictionary, first);
+  ReadInto(dictionary, second);  // every line replaces an entry
+  EXPECT_TRUE(dictionary.IsValid());
+  EXPECT_EQ(dictionary.NumKeys(), kKeys);
+  for (int i : {0, 1, kKeys / 2, kKeys - 1}) {
+    EXPECT_EQ(TextOf(dictionary, keyOf(i)), u"again " + Utf16(std::to_string(i))) << i;
+  }
+  // A walk of the chain per line would look at about 5 billion entries.
+  EXPECT_LT(dictionary.IndexProbes(), 10u * kKeys);
+}
+
+TEST_F(pembraTextDictionary, LongLinesInEveryEncoding) {
+  // Longer than a reader's line buffer and than the first block of values.
+  std::u16string value;
+  for (int i = 0; value.size() < 40000; ++i) value += i % 7 == 0 ? u"caf\u00E9 #{amp} " : u"word ";
+  std::u16string stored = value;
+  for (std::size_t at; (at = stored.find(u"#{amp}")) != std::u16string::npos;) stored.replace(at, 6, u"&");
+  const std::u16string line = u"/long=" + value + u"\n/next=after\n";
+  std::string latin1;
+  for (char16_t unit : line) latin1 += static_cast<char>(unit);
+  os::SetApplicationTextEncoding("ISO-8859-1");
+  for (const std::string& file : {latin1, Utf16Text(line, false), Utf16Text(line, true)}) {
+    Dictionary dictionary;
+    ReadInto(dictionary, file);
+    EXPECT_TRUE(dictionary.IsValid());
+    EXPECT_EQ(TextOf(dictionary, "/long"), stored);
+    EXPECT_EQ(TextOf(dictionary, "/next"), u"after");
+  }
 }
 
 TEST_F(pembraTextDictionary, EmptyAndUnreadableStreams) {

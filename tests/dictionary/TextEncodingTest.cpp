@@ -1,8 +1,12 @@
 // The application text encoding and its conversion to UTF-16.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <random>
 #include <string>
+#include <vector>
 
+#include "EightBitText.h"
 #include "os/TextEncoding.h"
 
 namespace {
@@ -52,6 +56,69 @@ TEST(pembraTextEncoding, OneConverterServesManyLines) {
   EXPECT_TRUE(ascii.Convert("ok", 2, out));
   EXPECT_EQ(out, u"ok");
   EXPECT_FALSE(os::TextToUnicodeConverter("NO-SUCH-ENCODING").IsOpen());
+}
+
+// The dictionary reader's own decoding gives what the converter gives, and fails
+// where it fails: for table encodings, for UTF-8, and for encodings whose bytes do
+// not stand alone (composing, stateful, several bytes a character).
+TEST(pembraTextEncoding, ReadersDecodingAgreesWithTheConverter) {
+  std::mt19937 random(3);
+  const auto randomText = [&random](std::size_t length, bool mostlyHigh) {
+    std::string bytes(length, '\0');
+    for (char& byte : bytes) {
+      byte = static_cast<char>(mostlyHigh ? 0x80 + random() % 0x80 : 1 + random() % 0xFF);
+      if (!mostlyHigh && random() % 4 == 0) byte = static_cast<char>('a' + random() % 26);
+    }
+    return bytes;
+  };
+  for (const char* encoding : {"MACINTOSH", "ISO-8859-1", "CP1252", "ANSI_X3.4-1968", "CP1255", "CP1258",
+                               "SHIFT_JIS", "UTF-7", "UTF-8", "utf8", "KOI8-R", "IBM037"}) {
+    pembra_private::EightBitText text(encoding);
+    for (int i = 0; i < 3000; ++i) {
+      const std::string bytes = randomText(1 + random() % 12, i % 2 == 0);
+      std::u16string expected, buffer = u"stale";
+      std::size_t count = 0;
+      const bool ok = os::ConvertTextToUnicode(encoding, bytes.data(), bytes.size(), expected);
+      ASSERT_EQ(text.Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), buffer, count), ok)
+          << encoding << " case " << i;
+      if (ok) {
+        ASSERT_EQ(buffer.substr(0, count), expected) << encoding << " case " << i;
+      }
+    }
+  }
+}
+
+TEST(pembraTextEncoding, Utf8DecodingAgreesWithTheConverterOnEverySequence) {
+  // Every sequence of one to three bytes from lead bytes and continuation bytes
+  // at their edges, each alone, cut short, and followed by ASCII.
+  const unsigned kBytes[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0, 0xC1, 0xC2, 0xDF,
+                             0xE0, 0xE1, 0xEC, 0xED, 0xEE, 0xEF, 0xF0, 0xF1, 0xF3, 0xF4, 0xF5, 0xF8, 0xFF};
+  std::vector<std::string> cases;
+  for (unsigned a : kBytes) {
+    for (unsigned b : kBytes) {
+      for (unsigned c : kBytes) {
+        cases.push_back({static_cast<char>(a), static_cast<char>(b), static_cast<char>(c)});
+        for (unsigned d : {0x80u, 0x8Fu, 0xBFu}) {
+          cases.push_back({static_cast<char>(a), static_cast<char>(b), static_cast<char>(c), static_cast<char>(d)});
+        }
+      }
+      cases.push_back({static_cast<char>(a), static_cast<char>(b)});
+    }
+    cases.push_back({static_cast<char>(a), 'x', 'y', 'z', 'a', 'b', 'c', 'd', 'e'});
+  }
+  cases.push_back("plain ASCII text longer than eight bytes");
+  cases.push_back("\xF0\x9F\x98\x80 and \xEF\xBB\xBF, \xEF\xBF\xBF");  // beyond U+FFFF, BOM, U+FFFF
+  pembra_private::EightBitText text("UTF-8");
+  for (const std::string& bytes : cases) {
+    std::u16string expected, buffer;
+    std::size_t count = 0;
+    const bool ok = os::ConvertTextToUnicode("UTF-8", bytes.data(), bytes.size(), expected);
+    EXPECT_EQ(text.Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), buffer, count), ok)
+        << bytes;
+    if (ok) {
+      EXPECT_EQ(buffer.substr(0, count), expected) << bytes;
+    }
+  }
 }
 
 }  // namespace

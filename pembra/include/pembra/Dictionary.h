@@ -26,8 +26,10 @@ class Dictionary {
   // replacing) what is already held. A null stream only marks the dictionary
   // invalid. Never throws; problems show through IsValid.
   void Read(std::istream* stream);
-  // Opens `path` as a binary file and reads it as Read does. False, with the
-  // dictionary untouched, when the file cannot be opened.
+  // Reads the file at `path` as Read reads a stream. False, with the dictionary
+  // untouched, when it cannot be opened or is not a regular file (the opening
+  // never waits on a pipe). A file larger than 256 MB is not read and marks the
+  // dictionary invalid, as a broken file does.
   bool ReadFile(const std::string& path);
 
   // False once a read failed or a text line was rejected.

@@ -1,5 +1,9 @@
 // The application's localiser over a temporary bundle, and the language map.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
 
 #include "HostRun.h"
 #include "LocaleNameMapXMLParser.h"
@@ -87,6 +91,27 @@ TEST(Localizer, DictionaryThatCannotBeConvertedLeavesStartUpOnDefaults) {
     EXPECT_EQ(Localized("$$$/A/B=Hello"), "Hello");
   }
   os::SetApplicationTextEncoding(os::kMacRomanEncoding);
+}
+
+TEST(Localizer, DictionaryPathThatIsNoRegularFileIsPassedOver) {
+  // A pipe without a writer would hold a plain open up for ever; a device would feed it without end.
+  for (const char* kind : {"pipe", "device"}) {
+    TempBundle bundle;
+    bundle.WriteBootstrap("");
+    WriteDictionary(bundle, "en_US", "");
+    const std::filesystem::path path = bundle.Resources() / "en_US" / "quillet" / "veyra_dictionary.dat";
+    std::filesystem::remove(path);
+    if (std::string(kind) == "pipe") {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    } else {
+      std::filesystem::create_symlink("/dev/zero", path);
+    }
+    HostRun run;
+    ASSERT_TRUE(run.Start()) << kind;
+    EXPECT_EQ(run.Idle(1), 1) << kind;
+    EXPECT_EQ(Localized("$$$/A/B=Hello"), "Hello") << kind;
+    run.Stop();
+  }
 }
 
 namespace {

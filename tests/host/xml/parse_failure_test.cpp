@@ -82,6 +82,46 @@ TEST(xmlParseFailure, NestedParseOfTheSameParserFailsAndLeavesTheOuterOneIntact)
   EXPECT_EQ(events, (Events{"startDocument", "start{}r", "end{}r", "endDocument"}));
 }
 
+// Counts the characters it is given.
+class CountingHandler : public zelcore::xml::AbstractParseHandler {
+ public:
+  explicit CountingHandler(size_t& count) : count_(count) {}
+  void Characters(const zelcore::UTF16String& text) override { count_ += text.size(); }
+
+ private:
+  size_t& count_;
+};
+
+// A document of `references` references to one entity of `entitySize` characters.
+std::string RepeatedEntity(size_t entitySize, size_t references) {
+  std::string document = "<!DOCTYPE r [<!ENTITY e \"" + std::string(entitySize, 'x') + "\">]><r>";
+  for (size_t i = 0; i < references; ++i) document += "&e;";
+  return document + "</r>";
+}
+
+TEST(xmlParseFailure, EntitiesThatMultiplyTheTextStopTheParse) {
+  using zelcore::xml::LibXML2ParseHandler;
+  const struct {
+    const char* name;
+    std::string document;
+    int result;
+  } cases[] = {
+      // 160 KB that would hand over 1.6 billion characters.
+      {"40,000 references to 40 KB", RepeatedEntity(40000, 40000), kParseFailed},
+      {"within the allowance", RepeatedEntity(1000, 900), kParseSucceeded},
+  };
+  for (const auto& c : cases) {
+    size_t count = 0;
+    std::unique_ptr<zelcore::xml::AbstractParseHandler> handler = std::make_unique<CountingHandler>(count);
+    LibXML2ParseHandler parser(handler);
+    EXPECT_EQ(parser.ParseBuffer(c.document), c.result) << c.name;
+    EXPECT_LE(count, LibXML2ParseHandler::kTextPerDocumentByte * c.document.size() +
+                         LibXML2ParseHandler::kTextAllowance)
+        << c.name;
+    EXPECT_GT(count, 0u) << c.name;
+  }
+}
+
 TEST(xmlParseFailure, ParserWithoutHandlerFails) {
   std::unique_ptr<zelcore::xml::AbstractParseHandler> none;
   zelcore::xml::LibXML2ParseHandler parser(none);

@@ -1,6 +1,8 @@
 // Getting a parser through the installed factory, the plain element forms,
 // and parsing files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 #include <string>
@@ -83,6 +85,25 @@ TEST_F(xmlParserFactory, ParseDocumentFailsForMissingFileOrFolder) {
   EXPECT_EQ(parser->ParseDocument(u"/nonexistent/glimmet/missing.xml"), kParseFailed);
   EXPECT_EQ(parser->ParseDocument(u"/tmp"), kParseFailed);
   EXPECT_EQ(parser->ParseDocument(u""), kParseFailed);
+  EXPECT_TRUE(events.empty());
+}
+
+TEST_F(xmlParserFactory, ParseDocumentReadsOnlyRegularFilesOfASaneSizeAndNeverWaits) {
+  TempFile pipe("pipe", "");
+  ASSERT_EQ(::unlink(pipe.path().c_str()), 0);
+  ASSERT_EQ(::mkfifo(pipe.path().c_str(), 0600), 0);  // no writer: a plain open would wait
+  TempFile device("zeros", "");
+  ASSERT_EQ(::unlink(device.path().c_str()), 0);
+  ASSERT_EQ(::symlink("/dev/zero", device.path().c_str()), 0);
+  TempFile large("large", "<r/>");
+  ASSERT_EQ(::truncate(large.path().c_str(), (off_t{64} << 20) + 1), 0);  // sparse
+
+  Events events;
+  auto parser = zelcore::xml::GetParser(std::make_unique<RecordingHandler>(events));
+  ASSERT_NE(parser, nullptr);
+  for (const TempFile* file : {&pipe, &device, &large}) {
+    EXPECT_EQ(parser->ParseDocument(UTF8to16(file->path())), kParseFailed) << file->path();
+  }
   EXPECT_TRUE(events.empty());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The document parser over libxml2's SAX2 interface: reports one document
 // to the handler it owns, with namespaces.
+#include <cstddef>
 #include <deque>
 #include <map>
 #include <memory>
@@ -24,9 +25,14 @@ class LibXML2ParseHandler : public AbstractDocParser {
   int ParseDocument(const UTF16String& path) override;
   // The text ends at its first NUL byte. kParseFailed for an empty or
   // malformed document, when the handler throws (the exception is swallowed
-  // and no further event is reported), or when called during a parse of
-  // this same parser. External entities are never loaded.
+  // and no further event is reported), when entity references would hand the
+  // handler more text than kTextPerDocumentByte times the document's size
+  // plus kTextAllowance (the parse stops there), or when called during a
+  // parse of this same parser. External entities are never loaded.
   int ParseBuffer(const std::string& text) override;
+
+  static constexpr std::size_t kTextPerDocumentByte = 10;
+  static constexpr std::size_t kTextAllowance = std::size_t{1} << 20;
 
  private:
   friend class LibXML2SaxEvents;
@@ -36,7 +42,8 @@ class LibXML2ParseHandler : public AbstractDocParser {
 
   _xmlParserCtxt* context_ = nullptr;  // only during ParseBuffer
   std::deque<PrefixScope> scopes_;     // one per open element
-  bool handlerFailed_ = false;         // the handler threw during this parse
+  bool handlerFailed_ = false;         // the handler threw, or the text budget ran out
+  std::size_t textBudget_ = 0;         // bytes of text the handler may still be given
 };
 
 }  // namespace zelcore::xml

@@ -57,6 +57,7 @@ int LibXML2ParseHandler::ParseBuffer(const std::string& text) {
   context_ = context;
   scopes_.clear();
   handlerFailed_ = false;
+  textBudget_ = kTextPerDocumentByte * length + kTextAllowance;
 
   int status;
   {

@@ -26,6 +26,15 @@ UTF16String Text(const xmlChar* begin, const xmlChar* end) {
                                        static_cast<size_t>(end - begin)));
 }
 
+// Bytes of libxml2's text, for the text budget.
+std::size_t Length(int length) { return length > 0 ? static_cast<std::size_t>(length) : 0; }
+std::size_t Length(const xmlChar* text) {
+  return text == nullptr ? 0 : std::strlen(reinterpret_cast<const char*>(text));
+}
+std::size_t Length(const xmlChar* begin, const xmlChar* end) {
+  return begin == nullptr || end == nullptr || end < begin ? 0 : static_cast<std::size_t>(end - begin);
+}
+
 UTF16String QualifiedName(const xmlChar* prefix, const xmlChar* localName) {
   if (prefix == nullptr || *prefix == 0) return Text(localName);
   return Text(prefix) + u":" + Text(localName);
@@ -50,9 +59,15 @@ xmlSAXHandler LibXML2SaxEvents::Table() {
 }
 
 template <class Event>
-void LibXML2SaxEvents::Deliver(void* parser, Event&& event) {
+void LibXML2SaxEvents::Deliver(void* parser, std::size_t textBytes, Event&& event) {
   auto& self = *static_cast<LibXML2ParseHandler*>(parser);
   if (self.handlerFailed_) return;
+  if (textBytes > self.textBudget_) {
+    self.handlerFailed_ = true;
+    xmlStopParser(self.context_);
+    return;
+  }
+  self.textBudget_ -= textBytes;
   try {
     event(self, *self.Handler());
   } catch (...) {
@@ -74,25 +89,25 @@ xmlEntityPtr LibXML2SaxEvents::GetEntity(void* parser, const xmlChar* name) {
 }
 
 void LibXML2SaxEvents::StartDocument(void* parser) {
-  Deliver(parser, [](LibXML2ParseHandler&, AbstractParseHandler& handler) {
+  Deliver(parser, 0, [](LibXML2ParseHandler&, AbstractParseHandler& handler) {
     handler.StartDocument();
   });
 }
 
 void LibXML2SaxEvents::EndDocument(void* parser) {
-  Deliver(parser, [](LibXML2ParseHandler&, AbstractParseHandler& handler) {
+  Deliver(parser, 0, [](LibXML2ParseHandler&, AbstractParseHandler& handler) {
     handler.EndDocument();
   });
 }
 
 void LibXML2SaxEvents::Characters(void* parser, const xmlChar* text, int length) {
-  Deliver(parser, [&](LibXML2ParseHandler&, AbstractParseHandler& handler) {
+  Deliver(parser, Length(length), [&](LibXML2ParseHandler&, AbstractParseHandler& handler) {
     handler.Characters(Text(text, length));
   });
 }
 
 void LibXML2SaxEvents::CDataBlock(void* parser, const xmlChar* text, int length) {
-  Deliver(parser, [&](LibXML2ParseHandler&, AbstractParseHandler& handler) {
+  Deliver(parser, Length(length), [&](LibXML2ParseHandler&, AbstractParseHandler& handler) {
     handler.StartCDATA();
     handler.Characters(Text(text, length));
     handler.EndCDATA();
@@ -100,7 +115,7 @@ void LibXML2SaxEvents::CDataBlock(void* parser, const xmlChar* text, int length)
 }
 
 void LibXML2SaxEvents::Comment(void* parser, const xmlChar* text) {
-  Deliver(parser, [&](LibXML2ParseHandler&, AbstractParseHandler& handler) {
+  Deliver(parser, Length(text), [&](LibXML2ParseHandler&, AbstractParseHandler& handler) {
     handler.Comment(Text(text));
   });
 }
@@ -112,7 +127,13 @@ void LibXML2SaxEvents::StartElementNs(void* parser, const xmlChar* localName,
                                       int namespaceCount, const xmlChar** namespaces,
                                       int attributeCount, int /*defaultedCount*/,
                                       const xmlChar** attributes) {
-  Deliver(parser, [&](LibXML2ParseHandler& self, AbstractParseHandler& handler) {
+  // An element can come from an entity's text as well: its name and attribute values count.
+  std::size_t textBytes = Length(localName);
+  for (int i = 0; i < attributeCount; ++i) {
+    const xmlChar** attribute = attributes + 5 * i;
+    textBytes += Length(attribute[0]) + Length(attribute[3], attribute[4]);
+  }
+  Deliver(parser, textBytes, [&](LibXML2ParseHandler& self, AbstractParseHandler& handler) {
     AttributeList list;
     if (attributeCount > 0) list.reserve(static_cast<size_t>(attributeCount));
     for (int i = 0; i < attributeCount; ++i) {
@@ -137,7 +158,7 @@ void LibXML2SaxEvents::StartElementNs(void* parser, const xmlChar* localName,
 
 void LibXML2SaxEvents::EndElementNs(void* parser, const xmlChar* localName,
                                     const xmlChar* prefix, const xmlChar* uri) {
-  Deliver(parser, [&](LibXML2ParseHandler& self, AbstractParseHandler& handler) {
+  Deliver(parser, 0, [&](LibXML2ParseHandler& self, AbstractParseHandler& handler) {
     handler.EndElementWithNamespace(QualifiedName(prefix, localName), Text(uri),
                                     Text(localName));
     if (self.scopes_.empty()) return;

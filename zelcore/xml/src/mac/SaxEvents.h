@@ -3,8 +3,11 @@
 // parser as its user data, converts libxml2's UTF-8 to UTF-16 and calls the
 // handler. A handler exception is caught here, in the callback, so that it
 // never unwinds through libxml2: the parse is stopped and marked failed, and
-// no further event reaches the handler.
+// no further event reaches the handler. Entity references can repeat text
+// without limit; what the handler is given is counted against a budget.
 #include <libxml/parser.h>
+
+#include <cstddef>
 
 #include "zelxml/LibXML2ParseHandler.h"
 
@@ -16,8 +19,11 @@ class LibXML2SaxEvents {
   static xmlSAXHandler Table();
 
  private:
+  // Runs the event unless the parse was stopped. `textBytes` of text from the
+  // document come out of the parser's text budget first; when they do not fit,
+  // the parse is stopped and marked failed instead.
   template <class Event>
-  static void Deliver(void* parser, Event&& event);
+  static void Deliver(void* parser, std::size_t textBytes, Event&& event);
 
   static void InternalSubset(void* parser, const xmlChar* name, const xmlChar* externalID,
                              const xmlChar* systemID);

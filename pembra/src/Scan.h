@@ -1,0 +1,102 @@
+#pragma once
+// Finding characters in text sixteen bytes at a time where the processor has
+// SSE2 (every x86-64 processor), one at a time elsewhere. Every function reads
+// only inside the range it is given.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace pembra_private::scan {
+
+// The index of the first item in [0, n) equal to a, b or c; n when none is.
+// Items are bytes or UTF-16 units.
+template <class Item>
+std::size_t FindAny(const Item* p, std::size_t n, Item a, Item b, Item c) {
+  static_assert(sizeof(Item) == 1 || sizeof(Item) == 2);
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  constexpr std::size_t kPerLoad = 16 / sizeof(Item);
+  const auto lanes = [](Item item) {
+    return sizeof(Item) == 1 ? _mm_set1_epi8(static_cast<char>(item)) : _mm_set1_epi16(static_cast<short>(item));
+  };
+  const auto equal = [](__m128i x, __m128i y) {
+    return sizeof(Item) == 1 ? _mm_cmpeq_epi8(x, y) : _mm_cmpeq_epi16(x, y);
+  };
+  const __m128i va = lanes(a), vb = lanes(b), vc = lanes(c);
+  for (; i + kPerLoad <= n; i += kPerLoad) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(equal(x, va), equal(x, vb)), equal(x, vc)));
+    if (hits != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits))) / sizeof(Item);
+  }
+#endif
+  for (; i < n; ++i) {
+    if (p[i] == a || p[i] == b || p[i] == c) return i;
+  }
+  return n;
+}
+
+// The index of the first byte in [0, n) above 0x7F; n when none is.
+inline std::size_t FindNonAscii(const std::uint8_t* p, std::size_t n) {
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  for (; i + 16 <= n; i += 16) {
+    const int high = _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)));
+    if (high != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(high)));
+  }
+#endif
+  for (; i < n; ++i) {
+    if (p[i] > 0x7F) return i;
+  }
+  return n;
+}
+
+// Each of n bytes as a unit of the same value.
+inline void Widen(const std::uint8_t* p, std::size_t n, char16_t* out) {
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  for (; i + 16 <= n; i += 16) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(x, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(x, zero));
+  }
+#endif
+  for (; i < n; ++i) out[i] = p[i];
+}
+
+// The index of the first of n UTF-16 units stored at `p` (bytes swapped when
+// `swapped`) that ends a line: NUL, LF, CR, U+2028 or U+2029; n when none does.
+inline std::size_t FindUnicodeLineEnd(const std::uint8_t* p, std::size_t n, bool swapped) {
+  const auto unitAt = [p, swapped](std::size_t i) {
+    std::uint16_t unit;
+    std::memcpy(&unit, p + 2 * i, 2);
+    return swapped ? static_cast<std::uint16_t>(__builtin_bswap16(unit)) : unit;
+  };
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  const auto lanes = [swapped](std::uint16_t unit) {
+    return _mm_set1_epi16(static_cast<short>(swapped ? __builtin_bswap16(unit) : unit));
+  };
+  const __m128i zero = _mm_setzero_si128(), lf = lanes(0x000A), cr = lanes(0x000D), separator = lanes(0x2028),
+                separatorMask = lanes(0xFFFE);
+  for (; i + 8 <= n; i += 8) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2 * i));
+    const __m128i ends = _mm_or_si128(
+        _mm_or_si128(_mm_cmpeq_epi16(x, zero), _mm_cmpeq_epi16(x, lf)),
+        _mm_or_si128(_mm_cmpeq_epi16(x, cr), _mm_cmpeq_epi16(_mm_and_si128(x, separatorMask), separator)));
+    const int hits = _mm_movemask_epi8(ends);
+    if (hits != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits))) / 2;
+  }
+#endif
+  for (; i < n; ++i) {
+    const std::uint16_t unit = unitAt(i);
+    if (unit == 0 || unit == 0x000A || unit == 0x000D || (unit & 0xFFFE) == 0x2028) return i;
+  }
+  return n;
+}
+
+}  // namespace pembra_private::scan
