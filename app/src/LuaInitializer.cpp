@@ -1,5 +1,6 @@
 #include "LuaInitializer.h"
 
+#include <cstdint>
 #include <string>
 
 extern "C" {
@@ -15,6 +16,7 @@ extern "C" {
 #include "UtilitiesLua.h"
 #include "ZeroconfLua.h"
 #include "websocketpplua/WebSocketsLua.h"
+#include "zelcore/FileUtils.h"
 #include "zelcore/Files.h"
 #include "zelcore/Trace.h"
 #include "zellua/binding/Protected.h"
@@ -120,7 +122,16 @@ void RunBootstrap(lua_State* L, const zelcore::Dir& scriptsDir) {
   std::string folder = zelcore::UTF16to8(zelcore::File(scriptsDir, u"").FullPath());
   if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
   const std::string file = folder + "/bootstrap.lua";
-  if (luaL_loadfile(L, file.c_str()) != 0) {
+  // Read as a regular file of a sane size only: a pipe or a device in its place must neither hold
+  // start-up up nor feed it without end. The chunk is named as the file loader names it.
+  constexpr std::uint64_t kMaxScriptBytes = std::uint64_t{64} << 20;
+  std::string source;
+  const int status = zelcore::FileUtils::ReadRegularFile(file, kMaxScriptBytes, source)
+                         ? luaL_loadbuffer(L, source.data(), source.size(), ("@" + file).c_str())
+                         : (lua_pushfstring(L, "cannot read %s: not a readable regular file of at most 64 MB",
+                                            file.c_str()),
+                            LUA_ERRFILE);
+  if (status != 0) {
     ReportBootScriptError(L, "bootstrap.lua did not load: ");
     return;
   }

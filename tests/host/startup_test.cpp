@@ -1,7 +1,9 @@
 // The host's start-up and shutdown order, and what the environment looks like in its edge cases.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <chrono>
 
 extern "C" {
@@ -113,6 +115,29 @@ TEST(HostStartup, BootstrapThatDoesNotCompileIsReportedAndSkipped) {
   EXPECT_TRUE(reported);
   run.Idle(3);
   EXPECT_EQ(GlobalNumber(run.L(), "idleCount"), 3);
+}
+
+// A pipe (nobody writing) or a device where "bootstrap.lua" should be is reported as not loading;
+// start-up neither waits on it nor reads it without end, and the program idles on.
+TEST(HostStartup, BootstrapThatIsNoRegularFileIsRefusedAtOnce) {
+  for (const bool pipe : {true, false}) {
+    TempBundle bundle;
+    const auto file = bundle.ScriptsDir() / "bootstrap.lua";
+    std::filesystem::create_directories(bundle.ScriptsDir());
+    std::filesystem::remove(file);
+    zelcore::testing::ResetTrace();
+    if (pipe)
+      ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    else
+      std::filesystem::create_symlink("/dev/zero", file);
+    HostRun run;
+    ASSERT_TRUE(run.Start()) << (pipe ? "pipe" : "device");
+    bool reported = false;
+    for (const auto& line : zelcore::testing::TraceLog())
+      reported = reported || line.find("bootstrap.lua did not load: cannot read") != std::string::npos;
+    EXPECT_TRUE(reported) << (pipe ? "pipe" : "device");
+    run.Idle(1);
+  }
 }
 
 // A boot script that raises while it runs is reported in the trace log and on standard error,

@@ -1,10 +1,10 @@
 #include "arx/app/ResourceManager.h"
 
-#include <fstream>
+#include <cstdint>
 #include <map>
-#include <sstream>
 
 #include "arx/testing.h"
+#include "zelcore/FileUtils.h"
 #include "zelcore/Files.h"
 
 namespace arx::app {
@@ -41,12 +41,9 @@ bool ResourceManager::Read(const zelcore::UTF16String& name, const zelcore::UTF1
     return true;
   }
   if (!IsPlainName(name) || !IsPlainName(type)) return false;
-  std::ifstream in(ResourceFile(name, type).Path(), std::ios::binary);
-  if (!in) return false;
-  std::ostringstream content;
-  content << in.rdbuf();
-  bytes = content.str();
-  return true;
+  // A resource is a regular file of a sane size; a pipe or a device in its place is no resource.
+  constexpr std::uint64_t kMaxResourceBytes = std::uint64_t{64} << 20;
+  return zelcore::FileUtils::ReadRegularFile(ResourceFile(name, type).Path(), kMaxResourceBytes, bytes);
 }
 
 ResourceManager& GetAppResourceManager() {

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <system_error>
+#include <utility>
 
 namespace zelcore {
 
@@ -61,6 +62,31 @@ bool FileUtils::SimpleAppendStringToFile(const File& file, const UTF8String& tex
     if (ok) written += static_cast<std::size_t>(count);
   }
   return ::close(fd) == 0 && ok;
+}
+
+bool FileUtils::ReadRegularFile(const std::string& path, std::uint64_t maxBytes, std::string& bytes) {
+  // A pipe without a writer would hold an ordinary open up, and a device could feed a read
+  // without end: the open does not wait, and only a regular file of a bounded size is read.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info;
+  bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+            static_cast<std::uint64_t>(info.st_size) <= maxBytes;
+  std::string read;
+  if (ok) read.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t got = 0;
+  while (ok && got < read.size()) {
+    const ssize_t count = ::read(fd, &read[got], read.size() - got);
+    if (count < 0 && errno == EINTR) continue;
+    ok = count >= 0;
+    if (count <= 0) break;
+    got += static_cast<std::size_t>(count);
+  }
+  ::close(fd);
+  if (!ok) return false;
+  read.resize(got);  // a file that shrank meanwhile
+  bytes = std::move(read);
+  return true;
 }
 
 }  // namespace zelcore

@@ -1,5 +1,8 @@
 #pragma once
 // The core framework's file operations on File and Dir.
+#include <cstdint>
+#include <string>
+
 #include "zelcore/Files.h"
 #include "zelcore/Strings.h"
 
@@ -21,6 +24,10 @@ struct FileUtils {
   // Appends the bytes to the end of the file, which is created when it does not exist; false when
   // nothing could be written (no such folder, or not a regular file).
   static bool SimpleAppendStringToFile(const File& file, const UTF8String& text);
+  // All bytes of the regular file at the path; false when it cannot be opened or read, is not a
+  // regular file (a pipe, a device, a folder) or holds more than maxBytes. The opening never
+  // waits, and nothing is read from a file that is refused.
+  static bool ReadRegularFile(const std::string& path, std::uint64_t maxBytes, std::string& bytes);
 };
 
 namespace utility {
