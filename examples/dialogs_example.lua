@@ -10,3 +10,10 @@ local chosen = Dialogs.doOpenFileDialog {
   windowTitle = "Open a script",
 }
 print("  open dialog: " .. tostring(chosen))
+
+-- The drag-drop module of track views: a metatable for the drags trackers see, and a library
+-- without functions.
+local DragDrop = require "zellua.TrackerDragDropInterface"
+local names = {}
+for name in pairs(DragDrop) do names[#names + 1] = name end
+print("  drag-drop module: " .. tostring(DragDrop):match("^table") .. " {" .. table.concat(names, ", ") .. "}")

@@ -1,11 +1,15 @@
 // Test controls for the dialog stand-ins: what the user chooses in the next file dialogs, and
-// what each file dialog showed.
+// what each file dialog showed; the layout dialogs' library opened, the actions of their next
+// runs, what each run showed, and the alert silence switch.
 #include <string>
 #include <vector>
 
 #include "TestControls.h"
 #include "arx/app/App.h"
 #include "zelui/testing.h"
+#include "zellua/ui/dialogs/LuaTovaDialog.h"
+#include "zellua/uisupport/AlertSilence.h"
+#include "zelpelltova/testing.h"
 #include "zelworkspace/Workspace.h"
 
 namespace {
@@ -109,7 +113,76 @@ int resetFileDialogs(lua_State*) {
   return 0;
 }
 
+// openTovaDialog() -> what the layout dialogs' opener returns (the "zelcontrols" library)
+int openTovaDialog(lua_State* L) { return zel::lua::tova::LuaTovaDialog::InitLua(L); }
+
+// queueTovaActions({ action, ... }): the actions the user takes in the next layout dialog run.
+int queueTovaActions(lua_State* L) {
+  luaL_checktype(L, 1, LUA_TTABLE);
+  std::vector<zelpelltova::testing::TovaAction> actions;
+  for (int i = 1;; ++i) {
+    lua_rawgeti(L, 1, i);
+    const char* action = lua_tostring(L, -1);
+    lua_pop(L, 1);
+    if (action == nullptr) break;
+    actions.push_back({action, {}});
+  }
+  zelpelltova::testing::QueueTovaActions(std::move(actions));
+  return 0;
+}
+
+// tovaRuns() -> { { title, controls = "kind:name ...", actions = { action, ... }, response,
+// closedWhenDry, evaluations }, ... }
+int tovaRuns(lua_State* L) {
+  const auto& runs = zelpelltova::testing::TovaRuns();
+  lua_createtable(L, static_cast<int>(runs.size()), 0);
+  int index = 0;
+  for (const zelpelltova::testing::TovaRun& run : runs) {
+    lua_createtable(L, 0, 6);
+    PushUTF8(L, run.title);
+    lua_setfield(L, -2, "title");
+    std::string controls;
+    for (const auto& control : run.controls) controls += (controls.empty() ? "" : " ") + control.kind + ":" + control.name;
+    lua_pushstring(L, controls.c_str());
+    lua_setfield(L, -2, "controls");
+    PushStrings(L, run.actionsDelivered);
+    lua_setfield(L, -2, "actions");
+    lua_pushinteger(L, run.response);
+    lua_setfield(L, -2, "response");
+    lua_pushboolean(L, run.closedWhenDry);
+    lua_setfield(L, -2, "closedWhenDry");
+    lua_pushinteger(L, run.evaluations);
+    lua_setfield(L, -2, "evaluations");
+    lua_rawseti(L, -2, ++index);
+  }
+  return 1;
+}
+
+int resetTova(lua_State*) {
+  zelpelltova::testing::ResetTova();
+  return 0;
+}
+
+int liveLayoutRoots(lua_State* L) {
+  lua_pushinteger(L, zelpelltova::testing::LiveLayoutRoots());
+  return 1;
+}
+
+// setAlertsSilent(flag) -> the switch's value before
+int setAlertsSilent(lua_State* L) {
+  const bool before = zellua::uisupport::GetAlertsAreSilent();
+  zellua::uisupport::SetAlertsAreSilent(lua_toboolean(L, 1) != 0);
+  lua_pushboolean(L, before);
+  return 1;
+}
+
 const luaL_Reg kFunctions[] = {{"queueFileDialog", queueFileDialog},
+                               {"openTovaDialog", openTovaDialog},
+                               {"queueTovaActions", queueTovaActions},
+                               {"tovaRuns", tovaRuns},
+                               {"resetTova", resetTova},
+                               {"liveLayoutRoots", liveLayoutRoots},
+                               {"setAlertsSilent", setAlertsSilent},
                                {"fileDialogRuns", fileDialogRuns},
                                {"resetFileDialogs", resetFileDialogs},
                                {nullptr, nullptr}};

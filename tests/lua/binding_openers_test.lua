@@ -35,6 +35,7 @@ local MODULES = {
   "zellua.luaTestingSupport",
   "zellua.InputCapture",
   "zellua.zelOSFileDialogToolkit",
+  "zellua.TrackerDragDropInterface",
 }
 
 -- Lua 5.1's native searchers: the C searcher (for "zellua" itself) and the all-in-one searcher,
