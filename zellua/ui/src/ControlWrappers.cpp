@@ -2,6 +2,8 @@
 // the controls' opener makes, and the factory's table of node classes.
 #include "ControlsInternal.h"
 #include "zelui/controls/Controls.h"
+#include "zellua/ui/LuaOverlaySubView.h"
+#include "zellua/ui/LuaUI_TabWell.h"
 #include "zelui/ui/OS_Window.h"
 
 namespace zellua::ui {
@@ -60,6 +62,7 @@ ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_SectionViewWrapper, "zelSectionView", LuaUI_
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_TabWellWrapper, "zelTabWell", LuaUI_SubViewWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaOS_WindowWrapper, "zelOS_Window", LuaUI_NodeWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaDialogWrapper, "zelLuaDialog", LuaOS_WindowWrapper)
+ZELLUA_DEFINE_CONTROL_WRAPPER(LuaOverlaySubViewWrapper, "zelOverlaySubView", LuaUI_SubViewWrapper)
 
 namespace {
 
@@ -106,6 +109,7 @@ constexpr WrapperMetatable kMetatables[] = {
     MetatableOf<LuaUI_TabWellWrapper>(),
     MetatableOf<LuaOS_WindowWrapper>(),
     MetatableOf<LuaDialogWrapper>(),
+    MetatableOf<LuaOverlaySubViewWrapper>(),
 };
 
 // The factory's table: the first row whose node class the node is of decides its wrapper. A
@@ -154,6 +158,7 @@ constexpr FactoryRow kFactoryRows[] = {
     RowOf<UI_ArrangementView, LuaUI_ArrangementViewWrapper>(),
     RowOf<UI_SectionView, LuaUI_SectionViewWrapper>(),
     RowOf<UI_TabWell, LuaUI_TabWellWrapper>(),
+    RowOf<LuaOverlaySubView, LuaOverlaySubViewWrapper>(),
     RowOf<UI_SubView, LuaUI_SubViewWrapper>(),
 };
 
@@ -164,6 +169,9 @@ void RegisterWrapperMetatables(lua_State* L) {
     luaL_checkstack(L, 2, kControlsStackMessage);
     binding::OpenMetatable(L, metatable.name(), metatable.methods());
   }
+  luaL_getmetatable(L, LuaUI_TabWellWrapper::GetMetatableName());
+  SetTabWellFields(L);
+  lua_pop(L, 1);
 }
 
 LuaControlWrapperBase* LuaControlWrapperFactory(const UI_NodeP& node, lua_State* L) {

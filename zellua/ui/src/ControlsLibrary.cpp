@@ -11,6 +11,8 @@
 #include "zellua/limner/Converters.h"
 #include "zellua/limner/LimnerLua.h"
 #include "zellua/ui/LuaBinder.h"
+#include "zellua/ui/LuaOverlaySubView.h"
+#include "zellua/ui/LuaUI_TabWell.h"
 #include "zelui/controls/Controls.h"
 #include "zelui/ui/OS_Window.h"
 #include "zelworkspace/Workspace.h"
@@ -148,6 +150,8 @@ const luaL_Reg kFunctions[] = {
     {"NewStaticImage", NewStaticImage},
     {"NewTextEdit", NewTextEdit},
     {"NewDivider", controlNew<UI_Divider>},
+    {"NewOverlaySubView", controlNew<LuaOverlaySubView>},
+    {"NewTabWell", controlNew<LuaUI_TabWell>},
     {nullptr, nullptr}};
 
 }  // namespace
