@@ -4,6 +4,9 @@
 #include <string>
 
 #include "TestControls.h"
+#include "arx/uisupport/CommandHandler.h"
+#include "os/Window.h"
+#include "zelcore/Strings.h"
 #include "zellua/ui/LuaControlWrapper.h"
 #include "zelui/controls/Controls.h"
 #include "zelui/ui/Events.h"
@@ -149,7 +152,94 @@ int tabWellFrontmost(lua_State* L) {
   return 1;
 }
 
+// popupWindowInfo(window) → its platform window's level, class, shadow, works-when-modal flag and
+// whether it is a child window of its owner's platform window.
+int popupWindowInfo(lua_State* L) {
+  auto& window = NodeOf<zelui::ui::OS_Window>(L, 1);
+  const os::Window* platform = window.GetPlatformWindow();
+  lua_newtable(L);
+  lua_pushinteger(L, platform->Level());
+  lua_setfield(L, -2, "level");
+  lua_pushstring(L, platform->ClassName().c_str());
+  lua_setfield(L, -2, "class");
+  lua_pushboolean(L, platform->HasShadow());
+  lua_setfield(L, -2, "shadow");
+  lua_pushboolean(L, platform->WorksWhenModal());
+  lua_setfield(L, -2, "worksWhenModal");
+  const zelui::ui::UI_Window* owner = window.GetOwner();
+  lua_pushboolean(L, owner != nullptr && platform->ParentWindow() == owner->GetPlatformWindow());
+  lua_setfield(L, -2, "childOfOwner");
+  lua_pushinteger(L, os::CGWindowLevelForKey(os::kCGFloatingWindowLevelKey));
+  lua_setfield(L, -2, "floatingLevel");
+  lua_pushinteger(L, os::CGWindowLevelForKey(os::kCGPopUpMenuWindowLevelKey));
+  lua_setfield(L, -2, "popUpLevel");
+  return 1;
+}
+
+// windowCommand(window, id) → whether the window's command handler handled the command.
+int windowCommand(lua_State* L) {
+  auto& handler = NodeOf<arx::uisupport::CommandHandler>(L, 1);
+  lua_pushboolean(L, handler.HandleCommand(static_cast<int>(luaL_checknumber(L, 2))));
+  return 1;
+}
+
+// windowEnablement(window, id) → handled, enabled, checked and the text, starting from true,
+// true and "before".
+int windowEnablement(lua_State* L) {
+  auto& handler = NodeOf<arx::uisupport::CommandHandler>(L, 1);
+  bool enabled = true, checked = true;
+  zelcore::UTF16String text = u"before";
+  const bool handled = handler.CommandEnabled(static_cast<int>(luaL_checknumber(L, 2)), enabled, checked, text);
+  lua_pushboolean(L, handled);
+  lua_pushboolean(L, enabled);
+  lua_pushboolean(L, checked);
+  const std::string utf8 = zelcore::UTF16to8(text);
+  lua_pushlstring(L, utf8.data(), utf8.size());
+  return 4;
+}
+
+// windowKey(window, target or nil) → whether the window handled a key typing "k".
+int windowKey(lua_State* L) {
+  auto& window = NodeOf<zelui::ui::OS_Window>(L, 1);
+  UI_Node* target = lua_isnoneornil(L, 2) ? nullptr : zellua::ui::GetControlNode(L, 2);
+  const int top = lua_gettop(L);
+  const bool handled = zt::InjectWindowKeyboardEvent(window, target, zelui::ui::KeyboardEvent(0, u"k", 40, 0, false));
+  if (lua_gettop(L) != top) return luaL_error(L, "the stack changed");
+  lua_pushboolean(L, handled);
+  return 1;
+}
+
+// windowActivation(window, activation) and windowCloseIfPopup(window) → the window's answer.
+int windowActivation(lua_State* L) {
+  auto& window = NodeOf<zelui::ui::OS_Window>(L, 1);
+  zt::InjectActivation(window, static_cast<zelui::ui::WindowActivation>(luaL_checkinteger(L, 2)));
+  return 0;
+}
+
+int windowCloseIfPopup(lua_State* L) {
+  auto& window = NodeOf<zelui::ui::OS_Window>(L, 1);
+  const int top = lua_gettop(L);
+  const bool closed = zt::InjectCloseIfPopup(window);
+  if (lua_gettop(L) != top) return luaL_error(L, "the stack changed");
+  lua_pushboolean(L, closed);
+  return 1;
+}
+
+// currentHandlerIs(window) → whether the window is the current command handler.
+int currentHandlerIs(lua_State* L) {
+  auto& handler = NodeOf<arx::uisupport::CommandHandler>(L, 1);
+  lua_pushboolean(L, arx::uisupport::CommandHandlerBase::GetCurrentCommandHandler() == &handler);
+  return 1;
+}
+
 const luaL_Reg kFunctions[] = {{"stateFlags", stateFlags},
+                               {"popupWindowInfo", popupWindowInfo},
+                               {"windowCommand", windowCommand},
+                               {"windowEnablement", windowEnablement},
+                               {"windowKey", windowKey},
+                               {"windowActivation", windowActivation},
+                               {"windowCloseIfPopup", windowCloseIfPopup},
+                               {"currentHandlerIs", currentHandlerIs},
                                {"injectTabAction", injectTabAction},
                                {"windowInfo", windowInfo},
                                {"tabWellFrontmost", tabWellFrontmost},

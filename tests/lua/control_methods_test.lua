@@ -300,4 +300,86 @@ T.test("tab wells: tabs by 0-based index, frontmost, actions with and without a 
   T.ok(errorOf(well.SetTabItemActionFunction, well, 1):find("bad argument #2"))
 end)
 
+T.test("popup windows: level by flag, panel class, shadow, works while modal, child of the owner while shown", function()
+  local supplier = new("UI_Node"):UI_GetDrawSupplier()
+  local floating, popup = zc.NewPopupWindow(supplier, true), zc.NewPopupWindow(supplier)
+  local f, p = glimmet_test.popupWindowInfo(floating), glimmet_test.popupWindowInfo(popup)
+  T.eq(f.level, f.floatingLevel)
+  T.eq(p.level, p.popUpLevel)
+  for _, info in ipairs({ f, p }) do
+    T.eq(info.class, "ZELMacPanelWindow")
+    T.eq(info.shadow, true)
+    T.eq(info.worksWhenModal, true)
+  end
+  local r = popup:UI_GetGlobalStructureRect()
+  T.eq(table.concat({ r.left, r.top, r.width, r.height }, ","), "0,0,100,100")
+  popup:UI_Show(true)
+  local owner = new("OS_Window")
+  popup:SetOwner(owner)
+  T.eq(glimmet_test.popupWindowInfo(popup).childOfOwner, false, "the owner takes effect at the next show")
+  popup:UI_Show(true)
+  T.eq(glimmet_test.popupWindowInfo(popup).childOfOwner, true)
+  popup:UI_Show(false)
+  T.eq(glimmet_test.popupWindowInfo(popup).childOfOwner, false)
+  T.eq(popup.kWindowActivation_DEACTIVATED, 2)
+  T.eq(popup.kOnCloseIfPopup, "OnCloseIfPopup")
+  T.ok(errorOf(zc.NewPopupWindow, "no supplier"):find("bad argument #1"))
+end)
+
+T.test("popup windows: commands, enablement, keyboard, activation and closing through bound functions", function()
+  local supplier = new("UI_Node"):UI_GetDrawSupplier()
+  local w = zc.NewPopupWindow(supplier)
+  T.eq(glimmet_test.windowCommand(w, 7), false, "nothing bound")
+  T.eq(glimmet_test.windowCloseIfPopup(w), false)
+  T.eq(select("#", w:BindPopupWindowOperation("cmdHandler", function(id) return id == 7 end)), 0)
+  T.eq(glimmet_test.windowCommand(w, 7), true)
+  T.eq(glimmet_test.windowCommand(w, 8), false)
+  w:BindPopupWindowOperation("cmdHandler", function() return 1 end)
+  T.eq(glimmet_test.windowCommand(w, 7), false, "only the boolean true handles")
+
+  for _, case in ipairs({
+    { fn = function() return { isHandled = true, isEnabled = false, newDisplayString = "Neu" } end,
+      want = "true false false Neu" },
+    { fn = function() return { isEnabled = false, newDisplayString = "x" } end, want = "false true true before" },
+    { fn = function() return "yes" end, want = "false true true before" },
+    { fn = function() error("no") end, want = "false true true before" },
+    { fn = function() return { isHandled = 1, isChecked = true, newDisplayString = 5 } end,
+      want = "true false true 5" },
+  }) do
+    w:BindPopupWindowOperation("cmdEnablement", case.fn)
+    local h, e, c, text = glimmet_test.windowEnablement(w, 3)
+    T.eq(table.concat({ tostring(h), tostring(e), tostring(c), text }, " "), case.want)
+  end
+
+  local args
+  w:BindPopupWindowOperation("uiKeyboardEvent", function(node, event) args = { node, event }; return false end)
+  local target = zc.NewCheckbox()
+  w:ChildPushBack(target)
+  glimmet_test.windowKey(w, target)
+  T.eq(getmetatable(args[1]), debug.getregistry().zelCheckbox, "the target's wrapper")
+  T.eq(type(args[2]), "table", "the event table")
+  glimmet_test.windowKey(w, nil)
+  T.eq(args[1], nil, "nil without a target")
+  w:BindPopupWindowOperation("uiKeyboardEvent", function() return "handled" end)
+  T.eq(glimmet_test.windowKey(w, nil), true)
+  w:BindPopupWindowOperation("uiKeyboardEvent", function() error("boom") end)
+  T.eq(glimmet_test.windowKey(w, nil), true, "an error counts as handled")
+
+  local activations = {}
+  w:BindPopupWindowOperation("UI_ActivationChanged", function(a) activations[#activations + 1] = a end)
+  glimmet_test.windowActivation(w, 1)
+  glimmet_test.windowActivation(w, 2)
+  T.eq(table.concat(activations, ","), "1,2")
+
+  local closed = false
+  w:BindPopupWindowOperation("duringClose", function() closed = true end)
+  w:BindPopupWindowOperation("OnCloseIfPopup", function() return true end)
+  T.eq(glimmet_test.windowCloseIfPopup(w), true)
+  T.eq(closed, false, "duringClose is never called")
+
+  w:SetAsCommandHandler()
+  T.eq(glimmet_test.currentHandlerIs(w), true)
+  T.ok(errorOf(w.BindPopupWindowOperation, w, "cmdHandler", 5):find("bad argument #3"))
+end)
+
 T.finish()

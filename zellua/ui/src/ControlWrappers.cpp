@@ -3,6 +3,7 @@
 #include "ControlsInternal.h"
 #include "zelui/controls/Controls.h"
 #include "zellua/ui/LuaOverlaySubView.h"
+#include "zellua/ui/LuaPopupWindow.h"
 #include "zellua/ui/LuaUI_TabWell.h"
 #include "zelui/ui/OS_Window.h"
 
@@ -63,6 +64,7 @@ ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_TabWellWrapper, "zelTabWell", LuaUI_SubViewW
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaOS_WindowWrapper, "zelOS_Window", LuaUI_NodeWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaDialogWrapper, "zelLuaDialog", LuaOS_WindowWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaOverlaySubViewWrapper, "zelOverlaySubView", LuaUI_SubViewWrapper)
+ZELLUA_DEFINE_CONTROL_WRAPPER(LuaPopupWindowWrapper, "zelLuaPopupWindow", LuaOS_WindowWrapper)
 
 namespace {
 
@@ -110,6 +112,7 @@ constexpr WrapperMetatable kMetatables[] = {
     MetatableOf<LuaOS_WindowWrapper>(),
     MetatableOf<LuaDialogWrapper>(),
     MetatableOf<LuaOverlaySubViewWrapper>(),
+    MetatableOf<LuaPopupWindowWrapper>(),
 };
 
 // The factory's table: the first row whose node class the node is of decides its wrapper. A
@@ -131,6 +134,7 @@ constexpr FactoryRow RowOf() {
 constexpr FactoryRow kFactoryRows[] = {
     RowOf<UI_StaticText, LuaStaticTextWrapper>(),
     RowOf<UI_Dialog, LuaDialogWrapper>(),
+    RowOf<LuaPopupWindow, LuaPopupWindowWrapper>(),
     RowOf<OS_Window, LuaOS_WindowWrapper>(),
     RowOf<UI_HotTextNumber, LuaUI_HotTextNumberWrapper>(),
     RowOf<UI_Knob, LuaUI_KnobWrapper>(),
@@ -171,6 +175,9 @@ void RegisterWrapperMetatables(lua_State* L) {
   }
   luaL_getmetatable(L, LuaUI_TabWellWrapper::GetMetatableName());
   SetTabWellFields(L);
+  lua_pop(L, 1);
+  luaL_getmetatable(L, LuaPopupWindowWrapper::GetMetatableName());
+  SetPopupWindowFields(L);
   lua_pop(L, 1);
 }
 
