@@ -2,6 +2,9 @@
 // the controls' opener makes, and the factory's table of node classes.
 #include "ControlsInternal.h"
 #include "zelui/controls/Controls.h"
+#include "zellua/ui/LuaOverlaySubView.h"
+#include "zellua/ui/LuaPopupWindow.h"
+#include "zellua/ui/LuaUI_TabWell.h"
 #include "zelui/ui/OS_Window.h"
 
 namespace zellua::ui {
@@ -60,6 +63,8 @@ ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_SectionViewWrapper, "zelSectionView", LuaUI_
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_TabWellWrapper, "zelTabWell", LuaUI_SubViewWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaOS_WindowWrapper, "zelOS_Window", LuaUI_NodeWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaDialogWrapper, "zelLuaDialog", LuaOS_WindowWrapper)
+ZELLUA_DEFINE_CONTROL_WRAPPER(LuaOverlaySubViewWrapper, "zelOverlaySubView", LuaUI_SubViewWrapper)
+ZELLUA_DEFINE_CONTROL_WRAPPER(LuaPopupWindowWrapper, "zelLuaPopupWindow", LuaOS_WindowWrapper)
 
 namespace {
 
@@ -106,6 +111,8 @@ constexpr WrapperMetatable kMetatables[] = {
     MetatableOf<LuaUI_TabWellWrapper>(),
     MetatableOf<LuaOS_WindowWrapper>(),
     MetatableOf<LuaDialogWrapper>(),
+    MetatableOf<LuaOverlaySubViewWrapper>(),
+    MetatableOf<LuaPopupWindowWrapper>(),
 };
 
 // The factory's table: the first row whose node class the node is of decides its wrapper. A
@@ -127,6 +134,7 @@ constexpr FactoryRow RowOf() {
 constexpr FactoryRow kFactoryRows[] = {
     RowOf<UI_StaticText, LuaStaticTextWrapper>(),
     RowOf<UI_Dialog, LuaDialogWrapper>(),
+    RowOf<LuaPopupWindow, LuaPopupWindowWrapper>(),
     RowOf<OS_Window, LuaOS_WindowWrapper>(),
     RowOf<UI_HotTextNumber, LuaUI_HotTextNumberWrapper>(),
     RowOf<UI_Knob, LuaUI_KnobWrapper>(),
@@ -154,6 +162,7 @@ constexpr FactoryRow kFactoryRows[] = {
     RowOf<UI_ArrangementView, LuaUI_ArrangementViewWrapper>(),
     RowOf<UI_SectionView, LuaUI_SectionViewWrapper>(),
     RowOf<UI_TabWell, LuaUI_TabWellWrapper>(),
+    RowOf<LuaOverlaySubView, LuaOverlaySubViewWrapper>(),
     RowOf<UI_SubView, LuaUI_SubViewWrapper>(),
 };
 
@@ -164,6 +173,12 @@ void RegisterWrapperMetatables(lua_State* L) {
     luaL_checkstack(L, 2, kControlsStackMessage);
     binding::OpenMetatable(L, metatable.name(), metatable.methods());
   }
+  luaL_getmetatable(L, LuaUI_TabWellWrapper::GetMetatableName());
+  SetTabWellFields(L);
+  lua_pop(L, 1);
+  luaL_getmetatable(L, LuaPopupWindowWrapper::GetMetatableName());
+  SetPopupWindowFields(L);
+  lua_pop(L, 1);
 }
 
 LuaControlWrapperBase* LuaControlWrapperFactory(const UI_NodeP& node, lua_State* L) {

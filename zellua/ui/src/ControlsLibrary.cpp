@@ -11,6 +11,9 @@
 #include "zellua/limner/Converters.h"
 #include "zellua/limner/LimnerLua.h"
 #include "zellua/ui/LuaBinder.h"
+#include "zellua/ui/LuaOverlaySubView.h"
+#include "zellua/ui/LuaPopupWindow.h"
+#include "zellua/ui/LuaUI_TabWell.h"
 #include "zelui/controls/Controls.h"
 #include "zelui/ui/OS_Window.h"
 #include "zelworkspace/Workspace.h"
@@ -125,6 +128,15 @@ int NewDialog(lua_State* L) {
                                   parent, true, false, true, true, 0, 1, nullptr));
 }
 
+// NewPopupWindow(supplier [, floating]): the window's structure rectangle starts at 0, 0, 100, 100.
+int NewPopupWindow(lua_State* L) {
+  ::limner::SupplierInterface* supplier = limner::zellua_checkSupplier(L, 1);
+  const bool floating = lua_gettop(L) >= 2 && lua_toboolean(L, 2) != 0;
+  boost::intrusive_ptr<LuaPopupWindow> window(new LuaPopupWindow(L, supplier, floating));
+  window->UI_SetGlobalStructureRect(zelui::ui::Rect32{0, 0, 100, 100});
+  return PushNew(L, window.get());
+}
+
 const luaL_Reg kFunctions[] = {
     {"NewCheckbox", controlNew<UI_Checkbox>},
     {"NewRadioButton", controlNew<UI_RadioButton>},
@@ -148,6 +160,9 @@ const luaL_Reg kFunctions[] = {
     {"NewStaticImage", NewStaticImage},
     {"NewTextEdit", NewTextEdit},
     {"NewDivider", controlNew<UI_Divider>},
+    {"NewOverlaySubView", controlNew<LuaOverlaySubView>},
+    {"NewTabWell", controlNew<LuaUI_TabWell>},
+    {"NewPopupWindow", NewPopupWindow},
     {nullptr, nullptr}};
 
 }  // namespace
