@@ -11,6 +11,7 @@
 #include "zellua/limner/Converters.h"
 #include "zellua/limner/LimnerLua.h"
 #include "zellua/ui/LuaBinder.h"
+#include "zellua/ui/LuaMultiColumnTree.h"
 #include "zelui/controls/Controls.h"
 #include "zelui/ui/OS_Window.h"
 #include "zelworkspace/Workspace.h"
@@ -130,6 +131,7 @@ const luaL_Reg kFunctions[] = {
     {"NewRadioButton", controlNew<UI_RadioButton>},
     {"NewPictureButton", NewPictureButton},
     {"NewSearchBox", NewSearchBox},
+    {"NewMultiColumnTree", controlNew<LuaMultiColumnTree>},
     {"NewHotTextButton", controlNew<UI_HotTextButton>},
     {"NewHotTextNumber", controlNew<UI_HotTextNumber>},
     {"NewKnob", controlNew<UI_Knob>},
@@ -159,6 +161,7 @@ int luaopen_LuaControls(lua_State* L) {
   lua_pop(L, 1);
   if (opened) return binding::OpenModule(L, kZelControlsClassName, binding::kNoFunctions);
   RegisterWrapperMetatables(L);
+  RegisterMultiColumnTreeMetatables(L);
   InitZelControls(L);
   return binding::OpenModule(L, kZelControlsClassName, kFunctions);
 }
