@@ -167,6 +167,7 @@ T.test("SelectRows: exactly the rows given, an empty table deselects with flag4,
   T.eq(glimmet_test.treeState(tree).selectionNotifications, 2)
   T.ok(errorOf(tree.SelectRows, tree, { r.a }):find("bad argument #5", 1, true), "position 5")
   T.ok(errorOf(tree.SelectRows, tree, { other }, nil, nil):find("bad argument #5", 1, true), "not a row")
+  T.ok(errorOf(tree.SelectRows, tree, { other }, nil, nil, r.a):find("bad argument #5", 1, true), "extra arguments")
   T.ok(errorOf(tree.SelectRows, tree, "rows"):find("bad argument #2", 1, true), "not a table")
   T.eq(#tree:GetSelectedRows(), 0, "nothing selected by a failed call")
 end)
@@ -502,6 +503,30 @@ T.test("rows made by the same tree are distinct userdata compared by id", functi
   local tree = fixture()
   T.ok(tree:GetRow(0) ~= tree:GetRow(0), "two userdata")
   T.eq(tree:GetRow(0):GetID(), tree:GetRow(0):GetID())
+end)
+
+T.test("a collected tree lets go of its bound functions and its sorting function", function()
+  local weak = setmetatable({}, { __mode = "v" })
+  do
+    local tree = zelcontrols.NewMultiColumnTree()
+    local bound, sorter = function() end, function() return false end
+    weak[1], weak[2] = bound, sorter
+    tree:BindZelOperation("mctDropSupport", bound)
+    tree:SetRowSortingFunction(sorter)
+    tree:BindZelOperation("mctDropSupport", function() end)
+    tree:SetRowSortingFunction(function() return false end)
+  end
+  collect()
+  T.eq(weak[1], nil, "a replaced binding")
+  T.eq(weak[2], nil, "a replaced predicate")
+  local tree = zelcontrols.NewMultiColumnTree()
+  local f = function() end
+  weak[4] = f
+  tree:BindZelOperation("mctRowSingleClickUp", f)
+  f, tree = nil, nil
+  collect()
+  collect()
+  T.eq(weak[4], nil, "the tree's functions go with it")
 end)
 
 T.finish()

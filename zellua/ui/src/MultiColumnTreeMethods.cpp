@@ -230,6 +230,8 @@ int SelectRows(lua_State* L) {
   LuaMultiColumnTree* tree = Tree(L);
   if (tree == nullptr) return 0;
   luaL_checktype(L, 2, LUA_TTABLE);
+  // Arguments past the flags are dropped, so that position 5 is always the element.
+  if (lua_gettop(L) > 4) lua_settop(L, 4);
   const int count = static_cast<int>(lua_objlen(L, 2));
   for (int i = 1; i <= count; ++i) {
     lua_rawgeti(L, 2, i);
