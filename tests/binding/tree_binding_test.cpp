@@ -91,3 +91,12 @@ TEST_F(TreeBinding, AfterTheStateClosedEveryCallbackGivesTheUnboundDefault) {
   EXPECT_EQ(tree->GetZELBoundLuaState("mctDropSupport") != nullptr, true);
   tree.reset();
 }
+
+TEST(TreeNodeFactory, MakesATreeForItsClassNameOnly) {
+  const zelui::ui::UI_NodeP tree = zellua::ui::MultiColumnTreeNodeFactory(u"LuaMultiColumnTree");
+  ASSERT_TRUE(tree);
+  EXPECT_NE(dynamic_cast<LuaMultiColumnTree*>(tree.get()), nullptr);
+  EXPECT_EQ(static_cast<LuaMultiColumnTree*>(tree.get())->GetRowHeight(), 18);
+  EXPECT_FALSE(zellua::ui::MultiColumnTreeNodeFactory(u"LuaMultiColumnTreeX"));
+  EXPECT_FALSE(zellua::ui::MultiColumnTreeNodeFactory(u""));
+}
