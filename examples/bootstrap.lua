@@ -14,6 +14,7 @@ require "language_example"
 require "drawing_example"
 require "data_example"
 require "nodes_example"
+require "tree_example"
 require "dialogs_example"
 require "controls_example"
 

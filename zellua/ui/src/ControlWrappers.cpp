@@ -1,6 +1,7 @@
 // The wrapper classes: each one's metatable and chain of method tables, the list of metatables
 // the controls' opener makes, and the factory's table of node classes.
 #include "ControlsInternal.h"
+#include "zellua/ui/LuaMultiColumnTree.h"
 #include "zelui/controls/Controls.h"
 #include "zellua/ui/LuaOverlaySubView.h"
 #include "zellua/ui/LuaPopupWindow.h"
@@ -141,6 +142,7 @@ constexpr FactoryRow kFactoryRows[] = {
     RowOf<UI_ScrollBar, LuaUI_ScrollBarWrapper>(),
     RowOf<UI_Slider, LuaUI_SliderWrapper>(),
     RowOf<UI_Popup, LuaUI_PopupWrapper>(),
+    RowOf<LuaMultiColumnTree, LuaMultiColumnTreeWrapper>(),
     RowOf<UI_Checkbox, LuaCheckboxWrapper>(),
     RowOf<UI_RadioButton, LuaRadioButtonWrapper>(),
     RowOf<UI_RadioGroup, LuaRadioGroupWrapper>(),

@@ -11,6 +11,7 @@
 #include "zellua/limner/Converters.h"
 #include "zellua/limner/LimnerLua.h"
 #include "zellua/ui/LuaBinder.h"
+#include "zellua/ui/LuaMultiColumnTree.h"
 #include "zellua/ui/LuaOverlaySubView.h"
 #include "zellua/ui/LuaPopupWindow.h"
 #include "zellua/ui/LuaUI_TabWell.h"
@@ -142,6 +143,7 @@ const luaL_Reg kFunctions[] = {
     {"NewRadioButton", controlNew<UI_RadioButton>},
     {"NewPictureButton", NewPictureButton},
     {"NewSearchBox", NewSearchBox},
+    {"NewMultiColumnTree", controlNew<LuaMultiColumnTree>},
     {"NewHotTextButton", controlNew<UI_HotTextButton>},
     {"NewHotTextNumber", controlNew<UI_HotTextNumber>},
     {"NewKnob", controlNew<UI_Knob>},
@@ -174,6 +176,7 @@ int luaopen_LuaControls(lua_State* L) {
   lua_pop(L, 1);
   if (opened) return binding::OpenModule(L, kZelControlsClassName, binding::kNoFunctions);
   RegisterWrapperMetatables(L);
+  RegisterMultiColumnTreeMetatables(L);
   InitZelControls(L);
   return binding::OpenModule(L, kZelControlsClassName, kFunctions);
 }

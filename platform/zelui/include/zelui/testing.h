@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "zelui/ArchivedDialog.h"
+#include "zelui/controls/MultiColumnTreeTesting.h"
 #include "zelui/datatransfer/DataTransfer.h"
 #include "zelui/dialogs/FileDialogTesting.h"
 #include "zelui/limner/Limner.h"
