@@ -21,7 +21,7 @@ local function metatableName(value)
     "zelRadioButton", "zelRadioGroup", "zelHotTextButton", "zelHotTextNumber", "zelKnob", "zelUI_Slider",
     "zelUI_ScrollBar", "zelScrollView", "zelSearchBox", "zelEditText", "zelStaticText", "zelUI_StaticImage",
     "zelListBox", "zelUI_ListBoxItem", "zelDivider", "zelSplitterView", "zelArrangementView", "zelSectionView",
-    "zelTabWell", "zelOS_Window", "zelLuaDialog" }) do
+    "zelTabWell", "zelOS_Window", "zelLuaDialog", "zelWebView" }) do
     if mt ~= nil and registry[name] == mt then return name end
   end
   return "(other)"
@@ -79,6 +79,7 @@ T.cases("each constructor gives one wrapper of its class", {
   { name = "NewStaticImage", args = { "logo" }, mt = "zelUI_StaticImage" },
   { name = "NewTextEdit", args = { 1, 2, 14 }, mt = "zelEditText" },
   { name = "NewDivider", mt = "zelDivider" },
+  { name = "NewWebView", mt = "zelWebView" },
 }, function(case)
   local args = case.args or {}
   local results = { zelcontrols[case.name](unpack(args, 1, case.n or #args)) }
@@ -89,7 +90,7 @@ end)
 T.test("the library holds the constructors and nothing else", function()
   local names = {}
   for name in pairs(zelcontrols) do names[#names + 1] = name end
-  T.eq(#names, 22)
+  T.eq(#names, 23)
 end)
 
 T.cases("the factory picks a class before any listed class it derives from", {

@@ -1,8 +1,10 @@
 // The wrapper classes: each one's metatable and chain of method tables, the list of metatables
 // the controls' opener makes, and the factory's table of node classes.
 #include "ControlsInternal.h"
+#include "zellua/ui/LuaWebView.h"
 #include "zelui/controls/Controls.h"
 #include "zelui/ui/OS_Window.h"
+#include "zelwebview/ZELWebView.h"
 
 namespace zellua::ui {
 
@@ -106,6 +108,7 @@ constexpr WrapperMetatable kMetatables[] = {
     MetatableOf<LuaUI_TabWellWrapper>(),
     MetatableOf<LuaOS_WindowWrapper>(),
     MetatableOf<LuaDialogWrapper>(),
+    MetatableOf<LuaUI_WebViewWrapper>(),
 };
 
 // The factory's table: the first row whose node class the node is of decides its wrapper. A
@@ -127,6 +130,7 @@ constexpr FactoryRow RowOf() {
 constexpr FactoryRow kFactoryRows[] = {
     RowOf<UI_StaticText, LuaStaticTextWrapper>(),
     RowOf<UI_Dialog, LuaDialogWrapper>(),
+    RowOf<zelwebview::ZELWebView, LuaUI_WebViewWrapper>(),
     RowOf<OS_Window, LuaOS_WindowWrapper>(),
     RowOf<UI_HotTextNumber, LuaUI_HotTextNumberWrapper>(),
     RowOf<UI_Knob, LuaUI_KnobWrapper>(),

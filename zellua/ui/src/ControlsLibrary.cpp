@@ -13,6 +13,7 @@
 #include "zellua/ui/LuaBinder.h"
 #include "zelui/controls/Controls.h"
 #include "zelui/ui/OS_Window.h"
+#include "zelwebview/ZELWebView.h"
 #include "zelworkspace/Workspace.h"
 
 namespace zellua::ui {
@@ -125,6 +126,9 @@ int NewDialog(lua_State* L) {
                                   parent, true, false, true, true, 0, 1, nullptr));
 }
 
+// NewWebView(): a web view drawn by the engine into its own platform view.
+int NewWebView(lua_State* L) { return PushNew(L, new zelwebview::ZELWebView(zelwebview::kRenderingModel_Windowed)); }
+
 const luaL_Reg kFunctions[] = {
     {"NewCheckbox", controlNew<UI_Checkbox>},
     {"NewRadioButton", controlNew<UI_RadioButton>},
@@ -148,6 +152,7 @@ const luaL_Reg kFunctions[] = {
     {"NewStaticImage", NewStaticImage},
     {"NewTextEdit", NewTextEdit},
     {"NewDivider", controlNew<UI_Divider>},
+    {"NewWebView", NewWebView},
     {nullptr, nullptr}};
 
 }  // namespace
