@@ -6,6 +6,7 @@
 // functions filed with it. Resource loads reach every function filed, in order; the other four
 // notifications reach the first function filed only. Main thread only.
 #include <memory>
+#include <utility>
 #include <vector>
 
 extern "C" {
