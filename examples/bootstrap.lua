@@ -17,5 +17,6 @@ require "nodes_example"
 require "tree_example"
 require "dialogs_example"
 require "controls_example"
+require "webview_example"
 
 examples.finishWhenDone()

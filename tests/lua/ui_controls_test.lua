@@ -21,7 +21,7 @@ local function metatableName(value)
     "zelRadioButton", "zelRadioGroup", "zelHotTextButton", "zelHotTextNumber", "zelKnob", "zelUI_Slider",
     "zelUI_ScrollBar", "zelScrollView", "zelSearchBox", "zelEditText", "zelStaticText", "zelUI_StaticImage",
     "zelListBox", "zelUI_ListBoxItem", "zelDivider", "zelSplitterView", "zelArrangementView", "zelSectionView",
-    "zelTabWell", "zelOS_Window", "zelLuaDialog", "zelOverlaySubView" }) do
+    "zelTabWell", "zelOS_Window", "zelLuaDialog", "zelOverlaySubView", "zelWebView" }) do
     if mt ~= nil and registry[name] == mt then return name end
   end
   return "(other)"
@@ -91,7 +91,7 @@ end)
 T.test("the library holds the constructors and nothing else", function()
   local names = {}
   for name in pairs(zelcontrols) do names[#names + 1] = name end
-  T.eq(#names, 26)
+  T.eq(#names, 27)
 end)
 
 T.cases("the factory picks a class before any listed class it derives from", {

@@ -80,10 +80,14 @@ int RunLoop::FireTimers(const RunLoopMode& mode, double until) {
     const double now = Now();
     // The timer's next date is settled before its callback runs, so that the callback (or a pass
     // it runs) never fires it twice, and may schedule or invalidate it.
+    // A behind timer skips to the first date of its schedule after now; a date that rounding put
+    // a hair from now counts as now, so that one instant never fires it twice.
     if (timer->mInterval > 0) {
+      const double slack = timer->mInterval * 1e-6;
       timer->mFireDate += timer->mInterval;
-      if (timer->mFireDate <= now)
-        timer->mFireDate += std::floor((now - timer->mFireDate) / timer->mInterval + 1) * timer->mInterval;
+      if (timer->mFireDate <= now + slack)
+        timer->mFireDate +=
+            (std::floor((now + slack - timer->mFireDate) / timer->mInterval) + 1) * timer->mInterval;
     } else {
       timer->mValid = false;
     }

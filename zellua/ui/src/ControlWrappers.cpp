@@ -2,11 +2,13 @@
 // the controls' opener makes, and the factory's table of node classes.
 #include "ControlsInternal.h"
 #include "zellua/ui/LuaMultiColumnTree.h"
+#include "zellua/ui/LuaWebView.h"
 #include "zelui/controls/Controls.h"
 #include "zellua/ui/LuaOverlaySubView.h"
 #include "zellua/ui/LuaPopupWindow.h"
 #include "zellua/ui/LuaUI_TabWell.h"
 #include "zelui/ui/OS_Window.h"
+#include "zelwebview/ZELWebView.h"
 
 namespace zellua::ui {
 
@@ -114,6 +116,7 @@ constexpr WrapperMetatable kMetatables[] = {
     MetatableOf<LuaDialogWrapper>(),
     MetatableOf<LuaOverlaySubViewWrapper>(),
     MetatableOf<LuaPopupWindowWrapper>(),
+    MetatableOf<LuaUI_WebViewWrapper>(),
 };
 
 // The factory's table: the first row whose node class the node is of decides its wrapper. A
@@ -136,6 +139,7 @@ constexpr FactoryRow kFactoryRows[] = {
     RowOf<UI_StaticText, LuaStaticTextWrapper>(),
     RowOf<UI_Dialog, LuaDialogWrapper>(),
     RowOf<LuaPopupWindow, LuaPopupWindowWrapper>(),
+    RowOf<zelwebview::ZELWebView, LuaUI_WebViewWrapper>(),
     RowOf<OS_Window, LuaOS_WindowWrapper>(),
     RowOf<UI_HotTextNumber, LuaUI_HotTextNumberWrapper>(),
     RowOf<UI_Knob, LuaUI_KnobWrapper>(),

@@ -17,6 +17,7 @@
 #include "zellua/ui/LuaUI_TabWell.h"
 #include "zelui/controls/Controls.h"
 #include "zelui/ui/OS_Window.h"
+#include "zelwebview/ZELWebView.h"
 #include "zelworkspace/Workspace.h"
 
 namespace zellua::ui {
@@ -138,6 +139,9 @@ int NewPopupWindow(lua_State* L) {
   return PushNew(L, window.get());
 }
 
+// NewWebView(): a web view drawn by the engine into its own platform view.
+int NewWebView(lua_State* L) { return PushNew(L, new zelwebview::ZELWebView(zelwebview::kRenderingModel_Windowed)); }
+
 const luaL_Reg kFunctions[] = {
     {"NewCheckbox", controlNew<UI_Checkbox>},
     {"NewRadioButton", controlNew<UI_RadioButton>},
@@ -165,6 +169,7 @@ const luaL_Reg kFunctions[] = {
     {"NewOverlaySubView", controlNew<LuaOverlaySubView>},
     {"NewTabWell", controlNew<LuaUI_TabWell>},
     {"NewPopupWindow", NewPopupWindow},
+    {"NewWebView", NewWebView},
     {nullptr, nullptr}};
 
 }  // namespace
