@@ -35,6 +35,12 @@ local MODULES = {
   "zellua.luaTestingSupport",
   "zellua.InputCapture",
   "zellua.zelOSFileDialogToolkit",
+  "zellua.zelWorkspace",
+  "zellua.zelTabPanel",
+  "zellua.zelToolBar",
+  "zellua.OSMenu",
+  "zellua.uisupport.Alert",
+  "zellua.zelCmdAttachment",
 }
 
 -- Lua 5.1's native searchers: the C searcher (for "zellua" itself) and the all-in-one searcher,
