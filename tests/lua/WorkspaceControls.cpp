@@ -9,6 +9,7 @@
 #include "arx/testing.h"
 #include "zelui/testing.h"
 #include "zelui/ui/PopupTesting.h"
+#include "zellua/uisupport/AlertSilence.h"
 #include "zellua/workspace/LuaWorkspace.h"
 #include "zelworkspace/testing.h"
 
@@ -251,6 +252,12 @@ int restoreWorkspace(lua_State* L) {
   return 0;
 }
 
+// silenceAlerts(flag): the scripts' alerts say nothing while set.
+int silenceAlerts(lua_State* L) {
+  zellua::uisupport::SetAlertsAreSilent(lua_toboolean(L, 1) != 0);
+  return 0;
+}
+
 // setOnActiveSpace(nil | bool): what the main window's platform window answers.
 int setOnActiveSpace(lua_State* L) {
   std::optional<bool> answer;
@@ -275,6 +282,7 @@ const luaL_Reg kFunctions[] = {{"firePanel", firePanel},
                                {"forgetWorkspace", forgetWorkspace},
                                {"restoreWorkspace", restoreWorkspace},
                                {"setOnActiveSpace", setOnActiveSpace},
+                               {"silenceAlerts", silenceAlerts},
                                {nullptr, nullptr}};
 
 const glimmet::testing::TestControls kControls(kFunctions);
