@@ -15,5 +15,6 @@ require "drawing_example"
 require "data_example"
 require "nodes_example"
 require "dialogs_example"
+require "workspace_example"
 
 examples.finishWhenDone()
