@@ -17,6 +17,7 @@ require "nodes_example"
 require "tree_example"
 require "dialogs_example"
 require "controls_example"
+require "workspace_example"
 require "webview_example"
 
 examples.finishWhenDone()

@@ -26,6 +26,7 @@ extern "C" {
 #include "zelxml/LibXML2ParserFactory.h"
 #include "zellua/ExecLuaConsoleCmd.h"
 #include "zellua/binding/LuaRef.h"
+#include "zellua/workspace/LuaWorkspace.h"
 #include "zelwebview/GlobalWebView.h"
 #include "zelworkspace/ConsolePanel.h"
 #include "zelworkspace/MenuHelper.h"
@@ -125,6 +126,8 @@ void App::TerminateApplication() {
   if (mLuaState != nullptr) {
     FennickModel::Terminate(mLuaState);
     zellua::console::ExecLuaConsoleCmd::SetLuaState(nullptr);
+    // The workspace and its Lua panels outlive the state: scripts' workspace calls end here.
+    zellua::workspace::TerminateWorkspace();
     zellua::binding::MarkStateClosed(mLuaState);
     lua_close(mLuaState);
     mLuaState = nullptr;

@@ -36,6 +36,12 @@ local MODULES = {
   "zellua.InputCapture",
   "zellua.zelOSFileDialogToolkit",
   "zellua.TrackerDragDropInterface",
+  "zellua.zelWorkspace",
+  "zellua.zelTabPanel",
+  "zellua.zelToolBar",
+  "zellua.OSMenu",
+  "zellua.uisupport.Alert",
+  "zellua.zelCmdAttachment",
 }
 
 -- Lua 5.1's native searchers: the C searcher (for "zellua" itself) and the all-in-one searcher,

@@ -13,6 +13,8 @@
 #include "zelcore/xml/DocParserFactory.h"
 #include "zelpelltova/testing.h"
 #include "zellua/ScriptDirs.h"
+#include "zellua/uisupport/AlertSilence.h"
+#include "zellua/workspace/LuaWorkspace.h"
 #include "zelui/Theme.h"
 #include "zelui/testing.h"
 #include "zelwebview/testing.h"
@@ -24,6 +26,11 @@ namespace glimmet::testing {
 // override is lifted here; the folders found from the application's own folder stay right from
 // test to test because every temporary bundle of a process lies at the same place (TempBundle).
 void ResetProcessState() {
+  // The binding library's workspace and alert switch (setting the switch flags an assertion,
+  // forgotten below).
+  zellua::workspace::TerminateWorkspace();
+  if (zellua::uisupport::GetAlertsAreSilent()) zellua::uisupport::SetAlertsAreSilent(false);
+
   // The core framework.
   zelcore::testing::ResetFolders();
   zelcore::testing::ResetTrace();

@@ -10,6 +10,7 @@
 #include "zellua/binding/Protected.h"
 #include "zellua/binding/Userdata.h"
 #include "zellua/core/PropListLua.h"
+#include "zellua/uisupport/UISupport.h"
 #include "zellua/zellua.h"
 
 namespace zellua::arx {
@@ -97,13 +98,20 @@ int ReserveCmdRange(lua_State* L) {
   return 1;
 }
 
-// GetMainMenu joins these once the OS menu module exists.
+int GetMainMenu(lua_State* L) {
+  App* app = LiveApp(zellua_checkArxApp(L));
+  if (app == nullptr) return 0;
+  const zelui::utility::OS_MenuP menu = zelui::utility::CreateOSMenuFromPlatformMenu(app->GetMainMenu());
+  return utility::PushOSMenuToLua(L, menu);
+}
+
 const luaL_Reg kMethods[] = {
     {"__tostring", ToString},
     {"GetAppSettings", GetAppSettings},
     {"SaveAppSettings", SaveAppSettings},
     {"PostCommand", PostCommand},
     {"EndEventLoop", EndEventLoop},
+    {"GetMainMenu", GetMainMenu},
     {"IsSyntheticCmdID", IsSyntheticCmdID},
     {"ReserveCmd", ReserveCmd},
     {"ReserveCmdRange", ReserveCmdRange},

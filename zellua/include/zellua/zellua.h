@@ -80,4 +80,10 @@ int luaopen_zellua_zelcontrols(lua_State* L);
 int luaopen_zellua_UINodeManager(lua_State* L);
 int luaopen_zellua_luaTestingSupport(lua_State* L);
 int luaopen_zellua_InputCapture(lua_State* L);
+int luaopen_zellua_zelWorkspace(lua_State* L);
+int luaopen_zellua_zelTabPanel(lua_State* L);
+int luaopen_zellua_zelToolBar(lua_State* L);
+int luaopen_zellua_OSMenu(lua_State* L);
+int luaopen_zellua_uisupport_Alert(lua_State* L);
+int luaopen_zellua_zelCmdAttachment(lua_State* L);
 }
