@@ -15,6 +15,7 @@
 #include "zellua/ui/LuaOverlaySubView.h"
 #include "zellua/ui/LuaPopupWindow.h"
 #include "zellua/ui/LuaUI_TabWell.h"
+#include "zellua/ui/LuaViewsFromXml.h"
 #include "zelui/controls/Controls.h"
 #include "zelui/ui/OS_Window.h"
 #include "zelwebview/ZELWebView.h"
@@ -170,6 +171,7 @@ const luaL_Reg kFunctions[] = {
     {"NewTabWell", controlNew<LuaUI_TabWell>},
     {"NewPopupWindow", NewPopupWindow},
     {"NewWebView", NewWebView},
+    {"LoadControlsFromXml", LoadControlsFromXml},
     {nullptr, nullptr}};
 
 }  // namespace
