@@ -6,8 +6,11 @@
 #include "arx/testing.h"
 #include "zelcore/Files.h"
 #include "zelcore/Strings.h"
+#include "zellua/ui/ImageProvider.h"
+#include "zellua/ui/LuaControlWrapper.h"
 #include "zellua/ui/LuaViewsFromXml.h"
 #include "zelui/controls/Controls.h"
+#include "zelui/testing.h"
 
 namespace {
 
@@ -57,7 +60,39 @@ int installNodeFactory(lua_State* L) {
   return 0;
 }
 
-const luaL_Reg kFunctions[] = {{"setAppResource", setAppResource},         {"clearAppResources", clearAppResources},
+// setIconType(type): 0 light, 1 dark.
+int setIconType(lua_State* L) {
+  zelui::testing::SetIconType(static_cast<int>(luaL_checkinteger(L, 1)));
+  return 0;
+}
+
+// provideImage(wrapper, flags, [operation]) → the name of the image the provider's operation
+// ("ProvideImage" unless named; "control" asks the control's own supply function) answers, or nil.
+int provideImage(lua_State* L) {
+  zelui::ui::UI_Node* node = zellua::ui::GetControlNode(L, 1);
+  const auto flags = static_cast<std::uint32_t>(luaL_checkinteger(L, 2));
+  const std::string operation = luaL_optstring(L, 3, "ProvideImage");
+  limner::ImageP image;
+  if (operation == "control") {
+    auto* client = dynamic_cast<zelui::controls::UI_PictureSupplyClient*>(node);
+    if (client == nullptr) return luaL_error(L, "no picture control");
+    image = client->RequestImage(flags);
+  } else {
+    zelui::controls::UI_PictureSupplyMessage message(node, flags);
+    uit::ImageProvider& provider = uit::ImageProvider::GetInstance();
+    if (operation == "ProvideImage") provider.ProvideImage(message);
+    else if (operation == "ProvideImage_NoRollover") provider.ProvideImage_NoRollover(message);
+    else if (operation == "ProvideImage_NoDark") provider.ProvideImage_NoDark(message);
+    else provider.ProvideImage_NoDark_NoRollover(message);
+    image = message.GetImage();
+  }
+  if (image == nullptr) return 0;
+  lua_pushstring(L, zelcore::UTF16to8(image->Name()).c_str());
+  return 1;
+}
+
+const luaL_Reg kFunctions[] = {{"setIconType", setIconType}, {"provideImage", provideImage},
+                               {"setAppResource", setAppResource},         {"clearAppResources", clearAppResources},
                                {"setDebugXmlFolder", setDebugXmlFolder},   {"debugXmlFolder", debugXmlFolder},
                                {"installNodeFactory", installNodeFactory}, {nullptr, nullptr}};
 const glimmet::testing::TestControls kControls(kFunctions);

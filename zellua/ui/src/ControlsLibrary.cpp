@@ -10,6 +10,7 @@
 #include "zellua/binding/Numbers.h"
 #include "zellua/limner/Converters.h"
 #include "zellua/limner/LimnerLua.h"
+#include "zellua/ui/ImageProvider.h"
 #include "zellua/ui/LuaBinder.h"
 #include "zellua/ui/LuaMultiColumnTree.h"
 #include "zellua/ui/LuaOverlaySubView.h"
@@ -48,6 +49,7 @@ int NewPictureButton(lua_State* L) {
   const boost::intrusive_ptr<UI_PictureButton> button(new UI_PictureButton());
   if (!PushNew(L, button.get())) return 0;
   button->SetImageBaseName(name);
+  button->SetImageSupplyFunction(uit::ThemeImageSupply());
   return 1;
 }
 
@@ -56,6 +58,7 @@ int NewStaticImage(lua_State* L) {
   const boost::intrusive_ptr<UI_StaticImage> image(new UI_StaticImage());
   if (!PushNew(L, image.get())) return 0;
   image->SetImageName(name);
+  image->SetImageSupplyFunction(uit::ThemeImageSupply());
   return 1;
 }
 

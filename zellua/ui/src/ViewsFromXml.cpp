@@ -16,6 +16,7 @@ extern "C" {
 #include "arx/app/ResourceManager.h"
 #include "zelcore/FileUtils.h"
 #include "zelcore/Locale.h"
+#include "zellua/ui/ImageProvider.h"
 #include "zellua/ui/LuaControlWrapper.h"
 #include "zellua/ui/LuaMultiColumnTree.h"
 #include "zellua/ui/LuaOverlaySubView.h"
@@ -84,8 +85,16 @@ zelui::ui::UI_NodeP LoadViewFromXML(const zelcore::UTF16String& name, zelui::ui:
 
 zelui::ui::UI_NodeP LuaControlFactoryFunction(const zelcore::UTF16String& className) {
   if (zelui::ui::UI_NodeP tree = MultiColumnTreeNodeFactory(className)) return tree;
-  if (className == u"LuaPictureButton") return zelui::ui::UI_NodeP(new zelui::controls::UI_PictureButton());
-  if (className == u"LuaStaticImage") return zelui::ui::UI_NodeP(new zelui::controls::UI_StaticImage());
+  if (className == u"LuaPictureButton") {
+    auto* button = new zelui::controls::UI_PictureButton();
+    button->SetImageSupplyFunction(uit::ThemeImageSupply());
+    return zelui::ui::UI_NodeP(button);
+  }
+  if (className == u"LuaStaticImage") {
+    auto* image = new zelui::controls::UI_StaticImage();
+    image->SetImageSupplyFunction(uit::ThemeImageSupply());
+    return zelui::ui::UI_NodeP(image);
+  }
   if (className == u"LuaOverlaySubView") return zelui::ui::UI_NodeP(new LuaOverlaySubView());
   for (const NodeFactoryFxn& factory : InstalledFactories()) {
     if (zelui::ui::UI_NodeP node = factory(className)) return node;
