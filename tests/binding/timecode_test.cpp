@@ -116,6 +116,14 @@ TEST(Timecode, SetUpOfTheEditIsNotTakenForTyping) {
   EXPECT_EQ(control->GetInPlaceEdit(), nullptr);
 }
 
+TEST(Timecode, ADisabledControlIsReportedAndStillEdited) {
+  auto control = MakeTimecode(Parse);
+  control->UI_SetDisabled(true);
+  control->BeginInPlaceEdit(false, UI_HotTextTimecode::kClickFocusReason, UI_HotTextTimecode::kEditFromValue);
+  ASSERT_NE(control->GetInPlaceEdit(), nullptr);
+  EXPECT_EQ(control->GetInPlaceEdit()->GetValue(), u"t0");
+}
+
 struct TimecodeLua : LuaStateFixture {
   void SetUp() override {
     L = luaL_newstate();

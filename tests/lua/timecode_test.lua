@@ -27,6 +27,8 @@ T.test("a new control shows 0 within 0 .. 86,340,000 and its methods read back",
   local control = zc.NewHotTextTimecode()
   T.eq(control:GetNumericValue(), 0)
   T.eq(control:IsEditingInPlace(), false)
+  control:SetIncrement(0.5)
+  T.eq(control:GetIncrement(), 0.5, "the hot-text number's methods")
   control:SetNumericValue(125)
   T.eq(control:GetNumericValue(), 125)
   control:SetValueToStringFunction(function(v) return "at " .. v end)

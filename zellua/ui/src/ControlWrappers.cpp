@@ -47,8 +47,7 @@ ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_HotTextButtonWrapper, "zelHotTextButton", Lu
                               LuaTextControlBaseWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_HotTextNumberWrapper, "zelHotTextNumber", LuaInteractiveControlViewWrapper,
                               LuaTextControlBaseWrapper)
-ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_HotTextTimecodeWrapper, "zelHotTextTimecode", LuaUI_HotTextNumberWrapper,
-                              LuaInteractiveControlViewWrapper, LuaTextControlBaseWrapper)
+ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_HotTextTimecodeWrapper, "zelHotTextTimecode", LuaUI_HotTextNumberWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_KnobWrapper, "zelKnob", LuaInteractiveControlViewWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_SliderWrapper, "zelUI_Slider", LuaInteractiveControlViewWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_ScrollBarWrapper, "zelUI_ScrollBar", LuaInteractiveControlViewWrapper)

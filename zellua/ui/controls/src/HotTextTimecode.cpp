@@ -6,6 +6,7 @@
 
 #include "ui/src/ControlsInternal.h"
 #include "ui/src/MethodRows.h"
+#include "zellua/binding/Assert.h"
 #include "zellua/binding/LuaRef.h"
 #include "zellua/binding/StackGuard.h"
 #include "zellua/ui/LuaHotTextTimecode.h"
@@ -55,6 +56,11 @@ void UI_HotTextTimecode::SetValueToStringFunction(std::shared_ptr<const ValueToS
 
 void UI_HotTextTimecode::BeginInPlaceEdit(bool, int reason, const zelcore::UTF16String& initialText) {
   RemoveTimecodeTextEditControl(false);
+  // A disabled control is not edited by the user: reported, and the edit goes on all the same.
+  if (UI_IsDisabled()) {
+    static bool sAssertSiteDisabled = false;
+    binding::ReportAssertion(sAssertSiteDisabled, "!IsDisabled()", __FILE__, __LINE__, __PRETTY_FUNCTION__);
+  }
   const zelui::ui::UI_NodeP hold = zelui::ui::HoldDuringDispatch(this);
   const ChangeNotificationScope quiet(*this);
   const boost::intrusive_ptr<TimecodeTextEdit> edit(new TimecodeTextEdit());
