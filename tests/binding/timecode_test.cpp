@@ -116,6 +116,17 @@ TEST(Timecode, SetUpOfTheEditIsNotTakenForTyping) {
   EXPECT_EQ(control->GetInPlaceEdit(), nullptr);
 }
 
+TEST(Timecode, AClickOpensTheTimecodeEditFromTheValue) {
+  auto control = MakeTimecode(Parse);
+  control->UI_SetLocalRectF({0, 0, 40, 12});
+  control->SetValue(7);
+  zt::InjectClick(*control, {2, 2});
+  auto* edit = dynamic_cast<zellua::controls::TimecodeTextEdit*>(control->GetInPlaceEdit());
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->GetValue(), u"t7");
+  EXPECT_TRUE(control->IsEditingInPlace());
+}
+
 TEST(Timecode, ADisabledControlIsReportedAndStillEdited) {
   auto control = MakeTimecode(Parse);
   control->UI_SetDisabled(true);
