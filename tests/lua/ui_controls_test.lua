@@ -18,7 +18,7 @@ local function metatableName(value)
   local mt = getmetatable(value)
   for _, name in ipairs({ "zelUINode", "zelSubView", "zelControlView", "zelInteractiveControlView", "zelButton",
     "zelUI_TextButton", "zelUI_DisclosureTriangleButton", "zelUI_PictureButton", "zelUI_Popup", "zelCheckbox",
-    "zelRadioButton", "zelRadioGroup", "zelHotTextButton", "zelHotTextNumber", "zelKnob", "zelUI_Slider",
+    "zelRadioButton", "zelRadioGroup", "zelHotTextButton", "zelHotTextNumber", "zelHotTextTimecode", "zelKnob", "zelUI_Slider",
     "zelUI_ScrollBar", "zelScrollView", "zelSearchBox", "zelEditText", "zelStaticText", "zelUI_StaticImage",
     "zelListBox", "zelUI_ListBoxItem", "zelDivider", "zelSplitterView", "zelArrangementView", "zelSectionView",
     "zelTabWell", "zelOS_Window", "zelLuaDialog", "zelOverlaySubView", "zelWebView" }) do
@@ -62,6 +62,7 @@ T.cases("each constructor gives one wrapper of its class", {
   { name = "NewSearchBox", args = { true, false }, mt = "zelSearchBox" },
   { name = "NewHotTextButton", mt = "zelHotTextButton" },
   { name = "NewHotTextNumber", mt = "zelHotTextNumber" },
+  { name = "NewHotTextTimecode", mt = "zelHotTextTimecode" },
   { name = "NewKnob", mt = "zelKnob" },
   { name = "NewListBox", mt = "zelListBox" },
   { name = "NewStaticText", mt = "zelStaticText" },

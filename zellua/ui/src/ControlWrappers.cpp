@@ -7,6 +7,7 @@
 #include "zellua/ui/LuaOverlaySubView.h"
 #include "zellua/ui/LuaPopupWindow.h"
 #include "zellua/ui/LuaUI_TabWell.h"
+#include "zellua/ui/LuaHotTextTimecode.h"
 #include "zelui/ui/OS_Window.h"
 #include "zelwebview/ZELWebView.h"
 
@@ -46,6 +47,7 @@ ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_HotTextButtonWrapper, "zelHotTextButton", Lu
                               LuaTextControlBaseWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_HotTextNumberWrapper, "zelHotTextNumber", LuaInteractiveControlViewWrapper,
                               LuaTextControlBaseWrapper)
+ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_HotTextTimecodeWrapper, "zelHotTextTimecode", LuaUI_HotTextNumberWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_KnobWrapper, "zelKnob", LuaInteractiveControlViewWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_SliderWrapper, "zelUI_Slider", LuaInteractiveControlViewWrapper)
 ZELLUA_DEFINE_CONTROL_WRAPPER(LuaUI_ScrollBarWrapper, "zelUI_ScrollBar", LuaInteractiveControlViewWrapper)
@@ -97,6 +99,7 @@ constexpr WrapperMetatable kMetatables[] = {
     MetatableOf<LuaRadioGroupWrapper>(),
     MetatableOf<LuaUI_HotTextButtonWrapper>(),
     MetatableOf<LuaUI_HotTextNumberWrapper>(),
+    MetatableOf<LuaUI_HotTextTimecodeWrapper>(),
     MetatableOf<LuaUI_KnobWrapper>(),
     MetatableOf<LuaUI_SliderWrapper>(),
     MetatableOf<LuaUI_ScrollBarWrapper>(),
@@ -141,6 +144,7 @@ constexpr FactoryRow kFactoryRows[] = {
     RowOf<LuaPopupWindow, LuaPopupWindowWrapper>(),
     RowOf<zelwebview::ZELWebView, LuaUI_WebViewWrapper>(),
     RowOf<OS_Window, LuaOS_WindowWrapper>(),
+    RowOf<controls::UI_HotTextTimecode, LuaUI_HotTextTimecodeWrapper>(),
     RowOf<UI_HotTextNumber, LuaUI_HotTextNumberWrapper>(),
     RowOf<UI_Knob, LuaUI_KnobWrapper>(),
     RowOf<UI_ScrollBar, LuaUI_ScrollBarWrapper>(),

@@ -12,6 +12,7 @@
 #include "zellua/limner/LimnerLua.h"
 #include "zellua/ui/ImageProvider.h"
 #include "zellua/ui/LuaBinder.h"
+#include "zellua/ui/LuaHotTextTimecode.h"
 #include "zellua/ui/LuaMultiColumnTree.h"
 #include "zellua/ui/LuaOverlaySubView.h"
 #include "zellua/ui/LuaPopupWindow.h"
@@ -154,6 +155,7 @@ const luaL_Reg kFunctions[] = {
     {"NewMultiColumnTree", controlNew<LuaMultiColumnTree>},
     {"NewHotTextButton", controlNew<UI_HotTextButton>},
     {"NewHotTextNumber", controlNew<UI_HotTextNumber>},
+    {"NewHotTextTimecode", controlNew<zellua::controls::UI_HotTextTimecode>},
     {"NewKnob", controlNew<UI_Knob>},
     {"NewListBox", NewListBox},
     {"NewStaticText", controlNew<UI_StaticText>},
