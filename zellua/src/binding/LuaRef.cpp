@@ -71,6 +71,16 @@ LuaRef::LuaRef(lua_State* L, int index) : mState(MainState(L)), mOpen(FlagFor(L)
   mRef = luaL_ref(L, LUA_REGISTRYINDEX);
 }
 
+LuaRef LuaRef::Adopt(lua_State* L, int reference) {
+  LuaRef adopted;
+  if (reference > 0) {
+    adopted.mState = MainState(L);
+    adopted.mRef = reference;
+    adopted.mOpen = FlagFor(L);
+  }
+  return adopted;
+}
+
 LuaRef::LuaRef(LuaRef&& other) noexcept : mState(other.mState), mRef(other.mRef), mOpen(std::move(other.mOpen)) {
   other.mState = nullptr;
   other.mRef = LUA_NOREF;

@@ -2,10 +2,6 @@
 
 #include <climits>
 
-extern "C" {
-#include <lauxlib.h>
-}
-
 #include "zelcore/Strings.h"
 #include "zellua/binding/Assert.h"
 #include "zellua/binding/Module.h"
@@ -15,12 +11,14 @@ namespace zellua::undo {
 
 namespace {
 
-// Calls table:method() for the table under the registry reference, when it is a table; an error
+// Calls table:method() when the reference holds a table of a state that is still open; an error
 // is dropped and the stack is left as it was.
-void CallTableMethod(lua_State* L, int reference, const char* method) {
+void CallTableMethod(const binding::LuaRef& table, const char* method) {
+  if (!table.IsValid()) return;
+  lua_State* L = table.State();
   binding::StackGuard guard(L);
   if (!lua_checkstack(L, 3)) return;
-  lua_rawgeti(L, LUA_REGISTRYINDEX, reference);
+  table.Push();
   if (!lua_istable(L, -1)) return;
   lua_getfield(L, -1, method);
   lua_pushvalue(L, -2);
@@ -44,14 +42,9 @@ int ReferenceFromText(const std::string& text) {
 LuaAction::LuaAction(bool changesDocument, bool mergeable, const std::string& name, const std::string& reference,
                      lua_State* L)
     : zelundo::Action(changesDocument, mergeable, zelcore::UTF8to16(name)),
-      mReference(reference),
-      mState(binding::MainState(L)),
-      mStateOpen(L) {}
+      mTable(binding::LuaRef::Adopt(L, ReferenceFromText(reference))) {}
 
-LuaAction::~LuaAction() {
-  if (!mReference.empty() && mStateOpen.IsOpen()) luaL_unref(mState, LUA_REGISTRYINDEX, ReferenceFromText(mReference));
-  mReference.clear();
-}
+LuaAction::~LuaAction() = default;
 
 int LuaAction::InitLua(lua_State* L) { return OpenEmptyLibrary(L, "zelUndoAction"); }
 
@@ -61,23 +54,18 @@ void LuaAction::RedoSelf() { InvokeAction("handleActionRedo"); }
 
 void LuaAction::InvokeAction(const char* inAction) {
   ZELLUA_ASSERT(inAction != NULL);
-  if (mReference.empty() || !mStateOpen.IsOpen()) return;
-  CallTableMethod(mState, ReferenceFromText(mReference), inAction);
+  CallTableMethod(mTable, inAction);
 }
 
 LuaStateRestorer::LuaStateRestorer(int const& reference, lua_State* L)
-    : mReference(reference), mState(binding::MainState(L)), mStateOpen(L) {}
+    : mTable(binding::LuaRef::Adopt(L, reference)) {}
 
-LuaStateRestorer::~LuaStateRestorer() {
-  if (mReference > 0 && mStateOpen.IsOpen()) luaL_unref(mState, LUA_REGISTRYINDEX, mReference);
-  mReference = 0;
-}
+LuaStateRestorer::~LuaStateRestorer() = default;
 
 int LuaStateRestorer::InitLua(lua_State* L) { return OpenEmptyLibrary(L, "zelLuaStateRestorer"); }
 
 void LuaStateRestorer::RestoreState() {
-  if (mDisabled || !mStateOpen.IsOpen()) return;
-  CallTableMethod(mState, mReference, "restoreState");
+  if (!mDisabled) CallTableMethod(mTable, "restoreState");
 }
 
 }  // namespace zellua::undo

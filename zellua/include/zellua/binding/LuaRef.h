@@ -42,6 +42,9 @@ class LuaRef {
   LuaRef() = default;
   // References the value at index (which stays on the stack).
   LuaRef(lua_State* L, int index);
+  // Takes over a registry reference that the caller made, to be released like any other; a
+  // reference that names no value (below 1) gives an empty LuaRef.
+  static LuaRef Adopt(lua_State* L, int reference);
   ~LuaRef() { Release(); }
   LuaRef(LuaRef&& other) noexcept;
   LuaRef& operator=(LuaRef&& other) noexcept;

@@ -30,9 +30,7 @@ class LuaAction : public zelundo::Action {
  private:
   void InvokeAction(const char* inAction);
 
-  std::string mReference;
-  lua_State* mState;
-  binding::StateToken mStateOpen;
+  binding::LuaRef mTable;
 };
 
 class LuaStateRestorer : public zelundo::StateRestorer {
@@ -49,10 +47,8 @@ class LuaStateRestorer : public zelundo::StateRestorer {
   void RestoreState() override;
 
  private:
-  int mReference;
+  binding::LuaRef mTable;
   bool mDisabled = false;
-  lua_State* mState;
-  binding::StateToken mStateOpen;
 };
 
 }  // namespace zellua::undo
