@@ -7,11 +7,7 @@ local zc = require "zellua.zelcontrols"
 
 local function new(class) return glimmet_test.newNode(class) end
 
-local function errorOf(fn, ...)
-  local ok, err = pcall(fn, ...)
-  T.ok(not ok, "the call raises")
-  return tostring(err)
-end
+local errorOf = T.errorOf
 
 -- Each case: the class, the setter and its arguments, the getter and the values it gives.
 T.cases("setters read back by getters", {

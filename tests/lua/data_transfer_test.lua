@@ -3,10 +3,7 @@
 local T = require "testlib"
 
 local function count(...) return select("#", ...) end
-local function collect()
-  collectgarbage("collect")
-  collectgarbage("collect")
-end
+local collect = T.collect
 local function live() return glimmet_test.liveCounts() end
 
 T.test("data lent before any script required the module has its methods", function()

@@ -5,10 +5,7 @@ local g = require "geometry"
 
 local function count(...) return select("#", ...) end
 
-local function collect()
-  collectgarbage("collect")
-  collectgarbage("collect")
-end
+local collect = T.collect
 
 local red, blue = g.rgba(1, 0, 0, 1), g.rgba(0, 0, 1, 1)
 

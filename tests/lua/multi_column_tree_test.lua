@@ -7,16 +7,9 @@ local g = require "geometry"
 require "zellua.zelcontrols"
 
 local function count(...) return select("#", ...) end
-local function collect()
-  collectgarbage("collect")
-  collectgarbage("collect")
-end
+local collect = T.collect
 
-local function errorOf(fn, ...)
-  local ok, err = pcall(fn, ...)
-  T.ok(not ok, "the call raises")
-  return tostring(err)
-end
+local errorOf = T.errorOf
 
 local function ids(rows)
   local out = {}

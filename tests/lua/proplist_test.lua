@@ -3,10 +3,7 @@ local T = require "testlib"
 
 local function count(...) return select("#", ...) end
 
-local function collect()
-  collectgarbage("collect")
-  collectgarbage("collect")
-end
+local collect = T.collect
 
 T.test("the module and its userdata", function()
   local lib = require "zellua.proplist"

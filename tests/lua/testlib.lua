@@ -53,4 +53,17 @@ function T.finishAfterIdle(turns, fn)
   end
 end
 
+-- The error text of a call that must raise (a failed check when it does not).
+function T.errorOf(fn, ...)
+  local ok, err = pcall(fn, ...)
+  T.ok(not ok, "the call raises")
+  return tostring(err)
+end
+
+-- A full collection twice, so that finalisers run and what they release goes too.
+function T.collect()
+  collectgarbage("collect")
+  collectgarbage("collect")
+end
+
 return T

@@ -2,10 +2,7 @@
 local T = require "testlib"
 
 local function count(...) return select("#", ...) end
-local function collect()
-  collectgarbage("collect")
-  collectgarbage("collect")
-end
+local collect = T.collect
 local function live() return glimmet_test.liveCounts() end
 
 -- The scripts' constructors of colours and rectangles, as the examples define them.

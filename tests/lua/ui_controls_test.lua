@@ -8,11 +8,7 @@ local registry = debug.getregistry()
 
 local function count(...) return select("#", ...) end
 
-local function errorOf(fn, ...)
-  local ok, err = pcall(fn, ...)
-  T.ok(not ok, "the call raises")
-  return tostring(err)
-end
+local errorOf = T.errorOf
 
 local function metatableName(value)
   local mt = getmetatable(value)

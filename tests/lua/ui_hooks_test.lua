@@ -7,16 +7,9 @@ require "zellua.luaTestingSupport"
 
 local function count(...) return select("#", ...) end
 
-local function errorOf(fn, ...)
-  local ok, err = pcall(fn, ...)
-  T.ok(not ok, "the call raises")
-  return tostring(err)
-end
+local errorOf = T.errorOf
 
-local function collect()
-  collectgarbage("collect")
-  collectgarbage("collect")
-end
+local collect = T.collect
 
 -- A new function held only weakly here: once nothing else keeps it, gone() is true.
 local function weakFunction(body)

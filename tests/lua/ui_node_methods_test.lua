@@ -5,11 +5,7 @@ local g = require "geometry"
 
 local function count(...) return select("#", ...) end
 
-local function errorOf(fn, ...)
-  local ok, err = pcall(fn, ...)
-  T.ok(not ok, "the call raises")
-  return tostring(err)
-end
+local errorOf = T.errorOf
 
 local function rect(r) return string.format("%g,%g,%g,%g", r.left, r.top, r.width, r.height) end
 local function point(p) return string.format("%g,%g", p.x, p.y) end

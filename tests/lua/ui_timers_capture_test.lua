@@ -8,16 +8,9 @@ require "zellua.InputCapture"
 
 local function count(...) return select("#", ...) end
 
-local function errorOf(fn, ...)
-  local ok, err = pcall(fn, ...)
-  T.ok(not ok, "the call raises")
-  return tostring(err)
-end
+local errorOf = T.errorOf
 
-local function collect()
-  collectgarbage("collect")
-  collectgarbage("collect")
-end
+local collect = T.collect
 
 local click = g.mouseEvent(0, 0, 1, 5, 6, 0, 0, 0)
 

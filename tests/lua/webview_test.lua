@@ -7,16 +7,9 @@ require "zellua.zelcontrols"
 
 local function count(...) return select("#", ...) end
 
-local function errorOf(fn, ...)
-  local ok, err = pcall(fn, ...)
-  T.ok(not ok, "the call raises")
-  return tostring(err)
-end
+local errorOf = T.errorOf
 
-local function collect()
-  collectgarbage("collect")
-  collectgarbage("collect")
-end
+local collect = T.collect
 
 -- Writes a page beside the scripts; returns its path.
 local function page(name, html)
