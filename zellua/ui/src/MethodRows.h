@@ -121,10 +121,7 @@ struct Colour {
     limner::GetColorRGBAFromLua(L, index, colour);
     return colour;
   }
-  static zelui::controls::ColorRGBA Convert(const Raw& raw) {
-    return {static_cast<float>(raw.red), static_cast<float>(raw.green), static_cast<float>(raw.blue),
-            static_cast<float>(raw.alpha)};
-  }
+  static const Raw& Convert(const Raw& raw) { return raw; }
 };
 
 // A wrapper's node ("Bad user data" for anything else; null for a released wrapper).

@@ -15,16 +15,15 @@
 #include <vector>
 
 #include "zelcore/Strings.h"
+#include "zelcore/Geometry.h"
 #include "zelui/controls/PictureSupply.h"
 #include "zelui/controls/UI_ControlView.h"
 #include "zelui/ui/UI_SubView.h"
 
 namespace zelui::controls {
 
-// A colour as four floats.
-struct ColorRGBA {
-  float red = 0, green = 0, blue = 0, alpha = 0;
-};
+// A colour as four floats: the core framework's.
+using ColorRGBA = zelcore::ColorRGBA;
 
 // Two numbers read or set together: an extent, a range, a pair of values.
 using FloatPair = std::pair<float, float>;
