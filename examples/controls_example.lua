@@ -1,10 +1,16 @@
--- Controls for scripts: a list box filled and read by position, a dialog run modally (nobody
--- answers here, so it is cancelled) and a popup window that handles a posted command.
+-- Controls for scripts: a view loaded from the bundle's XML resource "ExampleView" and its
+-- controls found by id, its list box filled and read by position, a dialog run modally (nobody
+-- answers here, so it is cancelled), a popup window that handles a posted command, and an image
+-- looked up through the UI resources.
 local g = require "geometry"
 require "zellua.zelcontrols"
+require "zellua.zelUIResources"
 local App = App
 
-local list = zelcontrols.NewListBox()
+local view = zelcontrols.LoadControlsFromXml("ExampleView")
+local list = view:GetDescendentByID("degrees")
+print("  view '" .. view:UI_GetNodeID() .. "' from XML, titled '"
+  .. view:GetDescendentByID("title"):GetStringValue() .. "'")
 for _, name in ipairs({ "Tonic", "Dominant", "Subdominant" }) do list:AppendItem(name) end
 list:InsertItem(1, "Key")
 list:SelectItem(2)
@@ -26,3 +32,6 @@ popup:BindPopupWindowOperation("cmdHandler", function(id)
 end)
 popup:SetAsCommandHandler()
 App.GetApp():PostCommand(command)
+
+local icon = zelUIResources.getResources(zelUIResources.app_resources):getImage(supplier, "glimmet_menu_icon")
+print("  menu icon image: " .. (icon:GetWidth() or "none") .. " wide")

@@ -1,6 +1,7 @@
 #include "AboutTab.h"
 
 #include "arx/app/ImageCache.h"
+#include "arx/app/ResourceManager.h"
 #include "zelui/limner/Limner.h"
 
 namespace fennick {

@@ -1,8 +1,10 @@
-// Test controls for views from XML: the application's resources, the debug folder of views, and
-// node factories installed from outside.
+// Test controls for views from XML and UI resources: the application's and the UI framework's
+// resources, the debug folder of views, node factories installed from outside, failing image
+// caches and the cursors displayed.
 #include <string>
 
 #include "TestControls.h"
+#include "arx/app/ImageCache.h"
 #include "arx/testing.h"
 #include "zelcore/Files.h"
 #include "zelcore/Strings.h"
@@ -29,6 +31,44 @@ int setAppResource(lua_State* L) {
 int clearAppResources(lua_State*) {
   arx::testing::ClearResources();
   return 0;
+}
+
+// setUIResource(name, type, bytes): a resource of the UI framework's own manager.
+int setUIResource(lua_State* L) {
+  zelui::testing::SetUIResource(zelcore::UTF8to16(Text(L, 1)), zelcore::UTF8to16(Text(L, 2)), Text(L, 3));
+  return 0;
+}
+
+// setMissingImagesThrow(accessor, flag): the UI framework's ("zelui_resources") or the
+// application's image cache throws for an image it cannot find.
+int setMissingImagesThrow(lua_State* L) {
+  const bool uiFramework = Text(L, 1) == "zelui_resources";
+  zelui::testing::SetMissingImagesThrow(
+      uiFramework ? zelui::resources::GetUIImageResourceCache() : arx::app::GetAppImageCache(), lua_toboolean(L, 2));
+  return 0;
+}
+
+// displayedCursors() → { {id = n} or {image = name, x = n, y = n}, ... }, oldest first.
+int displayedCursors(lua_State* L) {
+  const auto& cursors = zelui::testing::DisplayedCursors();
+  lua_createtable(L, static_cast<int>(cursors.size()), 0);
+  int index = 0;
+  for (const auto& cursor : cursors) {
+    lua_newtable(L);
+    if (cursor.fromImage) {
+      lua_pushstring(L, zelcore::UTF16to8(cursor.imageName).c_str());
+      lua_setfield(L, -2, "image");
+      lua_pushinteger(L, cursor.hotSpotX);
+      lua_setfield(L, -2, "x");
+      lua_pushinteger(L, cursor.hotSpotY);
+      lua_setfield(L, -2, "y");
+    } else {
+      lua_pushinteger(L, cursor.cursorId);
+      lua_setfield(L, -2, "id");
+    }
+    lua_rawseti(L, -2, ++index);
+  }
+  return 1;
 }
 
 // setDebugXmlFolder(accessor, path)
@@ -94,7 +134,9 @@ int provideImage(lua_State* L) {
 const luaL_Reg kFunctions[] = {{"setIconType", setIconType}, {"provideImage", provideImage},
                                {"setAppResource", setAppResource},         {"clearAppResources", clearAppResources},
                                {"setDebugXmlFolder", setDebugXmlFolder},   {"debugXmlFolder", debugXmlFolder},
-                               {"installNodeFactory", installNodeFactory}, {nullptr, nullptr}};
+                               {"installNodeFactory", installNodeFactory}, {"setUIResource", setUIResource},
+                               {"setMissingImagesThrow", setMissingImagesThrow},
+                               {"displayedCursors", displayedCursors},     {nullptr, nullptr}};
 const glimmet::testing::TestControls kControls(kFunctions);
 
 }  // namespace

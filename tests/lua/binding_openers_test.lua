@@ -42,6 +42,7 @@ local MODULES = {
   "zellua.OSMenu",
   "zellua.uisupport.Alert",
   "zellua.zelCmdAttachment",
+  "zellua.zelUIResources",
 }
 
 -- Lua 5.1's native searchers: the C searcher (for "zellua" itself) and the all-in-one searcher,

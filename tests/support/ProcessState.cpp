@@ -1,6 +1,5 @@
 #include "ProcessState.h"
 
-#include "arx/app/ImageCache.h"
 #include "arx/testing.h"
 #include "arx/uisupport/CommandRegistry.h"
 #include "arx/uisupport/SyntheticCmdMgr.h"
@@ -44,7 +43,9 @@ void ResetProcessState() {
 
   // The application framework.
   arx::testing::ClearResources();
-  arx::app::GetAppImageCache().Clear();
+  zelui::testing::ClearUIResources();
+  zelui::testing::ResetCursors();
+  zelui::testing::SetIconType(0);
   arx::testing::SetIdleTurnLimit(-1);
   arx::testing::ResetChainedCommands();
   arx::testing::ResetAlerts();

@@ -19,14 +19,12 @@ namespace wstest = zelworkspace::testing;
 namespace {
 
 // Resources that hold nothing, and an image cache that makes the images whose names it knows.
-struct NoResources : zelui::ResourceReader {
-  bool Read(const zelcore::UTF16String&, const zelcore::UTF16String&, std::string&) const override { return false; }
-};
-struct KnownImages : zelui::ResourceImageCache {
+using NoResources = zelui::resources::ResourceManager;
+struct KnownImages : zelui::resources::LimnerImageResourceCache {
   std::set<zelcore::UTF16String> names;
-  limner::ImageP GetImage(const zelui::ResourceReader&, limner::SupplierInterface*, const zelcore::UTF16String& name,
-                          float scale) override {
-    return names.count(name) ? limner::ImageP(new limner::ImageInterface(name, 16 * scale, 16 * scale)) : nullptr;
+  limner::ImageP GetImage(const zelui::resources::ResourceManager&, limner::SupplierInterface*,
+                          const zelcore::UTF16String& name, int) override {
+    return names.count(name) ? limner::ImageP(new limner::ImageInterface(name, 16, 16)) : nullptr;
   }
 };
 

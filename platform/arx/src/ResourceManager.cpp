@@ -1,22 +1,16 @@
 #include "arx/app/ResourceManager.h"
 
 #include <cstdint>
-#include <map>
 
+#include "arx/app/ImageCache.h"
 #include "arx/testing.h"
 #include "zelcore/FileUtils.h"
 #include "zelcore/Files.h"
+#include "zelui/testing.h"
 
 namespace arx::app {
 
 namespace {
-
-using Key = std::pair<zelcore::UTF16String, zelcore::UTF16String>;
-
-std::map<Key, std::string>& MemoryResources() {
-  static std::map<Key, std::string> resources;
-  return resources;
-}
 
 zelcore::File ResourceFile(const zelcore::UTF16String& name, const zelcore::UTF16String& type) {
   return zelcore::File(zelcore::Dir::ResourcesDir(), name + u"." + type);
@@ -29,17 +23,13 @@ bool IsPlainName(const zelcore::UTF16String& name) {
 }  // namespace
 
 bool ResourceManager::Exists(const zelcore::UTF16String& name, const zelcore::UTF16String& type) const {
-  if (MemoryResources().count({name, type})) return true;
+  if (zelui::resources::ResourceManager::Exists(name, type)) return true;
   return IsPlainName(name) && IsPlainName(type) && ResourceFile(name, type).Exists();
 }
 
 bool ResourceManager::Read(const zelcore::UTF16String& name, const zelcore::UTF16String& type,
                            std::string& bytes) const {
-  const auto it = MemoryResources().find({name, type});
-  if (it != MemoryResources().end()) {
-    bytes = it->second;
-    return true;
-  }
+  if (zelui::resources::ResourceManager::Read(name, type, bytes)) return true;
   if (!IsPlainName(name) || !IsPlainName(type)) return false;
   // A resource is a regular file of a sane size; a pipe or a device in its place is no resource.
   constexpr std::uint64_t kMaxResourceBytes = std::uint64_t{64} << 20;
@@ -56,9 +46,12 @@ ResourceManager& GetAppResourceManager() {
 namespace arx::testing {
 
 void SetResource(const zelcore::UTF16String& name, const zelcore::UTF16String& type, const std::string& bytes) {
-  app::MemoryResources()[{name, type}] = bytes;
+  zelui::testing::SetResource(app::GetAppResourceManager(), name, type, bytes);
 }
 
-void ClearResources() { app::MemoryResources().clear(); }
+void ClearResources() {
+  zelui::testing::ClearResources(app::GetAppResourceManager());
+  zelui::testing::ClearImages(app::GetAppImageCache());
+}
 
 }  // namespace arx::testing

@@ -4,7 +4,7 @@
 
 #include "zelcore/RecordAndAnswer.h"
 #include "zelcore/xml/DocParserFactory.h"
-#include "zelui/ResourceReader.h"
+#include "zelui/resources/Resources.h"
 #include "zelui/testing.h"
 
 namespace zelui {
@@ -64,7 +64,7 @@ void UI_Popup::SetValueString(const zelcore::UTF16String& text, bool) {
 }
 
 UI_ArchivedDialog::UI_ArchivedDialog(const zelcore::UTF16String& resourceName,
-                                     const ResourceReader& resources, zelworkspace::DrawSupplier* supplier,
+                                     const resources::ResourceManager& resources, zelworkspace::DrawSupplier* supplier,
                                      const zelcore::UTF16String& title, OS_Window* parent)
     : mResourceName(resourceName), mSupplier(supplier), mTitle(title), mParent(parent) {
   std::string bytes;

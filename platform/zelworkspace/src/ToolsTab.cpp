@@ -18,8 +18,8 @@ Tool::~Tool() = default;
 
 // The button.
 
-ToolPictureButton::ToolPictureButton(int toolId, ToolP tool, const zelui::ResourceReader* resources,
-                                     zelui::ResourceImageCache* images, bool option)
+ToolPictureButton::ToolPictureButton(int toolId, ToolP tool, const zelui::resources::ResourceManager* resources,
+                                     zelui::resources::LimnerImageResourceCache* images, bool option)
     : mToolID(toolId), mTool(std::move(tool)), mResources(resources), mImages(images), mOption(option) {
   if (mTool) SetImageBaseName(mTool->GetImageName());
 }
@@ -39,7 +39,7 @@ void ToolPictureButton::UI_Draw(limner::Limner& context) {
   UI_PictureButton::UI_Draw(context);
   if (!mTool || mResources == nullptr || mImages == nullptr) return;
   const limner::ImageP image =
-      mImages->GetImage(*mResources, context.GetSupplier(), zelcore::UTF8to16(mTool->GetImageName()), 1.0f);
+      mImages->GetImage(*mResources, context.GetSupplier(), zelcore::UTF8to16(mTool->GetImageName()), 1);
   if (!image) return;
   const zelui::ui::RectF rect = UI_GetLocalRectF(false);
   context.DrawImage(*image, limner::PointF32{rect.left, rect.top}, 1.0f);

@@ -44,12 +44,17 @@ const luaL_Reg kMethods[] = {{"__gc", Release},           {"__tostring", ToStrin
 
 }  // namespace
 
-void PushImageToLua(lua_State* L, ::limner::ImageInterface& image) {
+int PushImageToLua(lua_State* L, ::limner::ImageInterface* image) {
   ImageBlock* block =
       PushEmptyBlock<ImageBlock>(L, kZelLuaImageInterfaceMetaTableName, luaopen_zellua_limner_zelImageInterface);
-  image.AddRef();
-  block->image = &image;
+  if (image != nullptr) {
+    image->AddRef();
+    block->image = image;
+  }
+  return 1;
 }
+
+::limner::ImageInterface* zellua_checkImage(lua_State* L, int index) { return CheckImage(L, index)->image; }
 
 }  // namespace zellua::limner
 

@@ -28,22 +28,8 @@ struct ImageBlock {
   ::limner::ImageInterface* image;
 };
 
-// Opens the module of the metatable's type unless it is open, leaving the stack as it was.
-void EnsureModuleOpen(lua_State* L, const char* metaTableName, lua_CFunction opener);
-
-// A new empty userdata of the type, with its metatable (the module opened first when needed).
-template <typename Block>
-Block* PushEmptyBlock(lua_State* L, const char* metaTableName, lua_CFunction opener) {
-  EnsureModuleOpen(L, metaTableName, opener);
-  auto* block = static_cast<Block*>(lua_newuserdata(L, sizeof(Block)));
-  *block = Block{};
-  luaL_getmetatable(L, metaTableName);
-  lua_setmetatable(L, -2);
-  return block;
-}
-
-// Pushes an image userdata holding a new reference to the image.
-void PushImageToLua(lua_State* L, ::limner::ImageInterface& image);
+using binding::EnsureModuleOpen;
+using binding::PushEmptyBlock;
 
 // Takes a surface proxy out of the list of the context it was linked to, if any.
 void UnlinkSurfaceProxy(LimnerProxy* surfaceProxy);

@@ -167,15 +167,6 @@ const luaL_Reg kFunctions[] = {{"SetRedrawDebugFlashDelay", SetRedrawDebugFlashD
 
 }  // namespace
 
-void EnsureModuleOpen(lua_State* L, const char* metaTableName, lua_CFunction opener) {
-  luaL_getmetatable(L, metaTableName);
-  const bool open = !lua_isnil(L, -1);
-  lua_pop(L, 1);
-  if (open) return;
-  opener(L);
-  lua_pop(L, 1);
-}
-
 ::limner::Limner* LiveContext(LimnerProxy* proxy) {
   if (!proxy->object) ZELLUA_FAIL("Attempting to use an out-of-scope Limner", nullptr);
   return proxy->object;

@@ -314,7 +314,7 @@ int GetAntiAliasPolicy(lua_State* L) {
 int GetSurfaceImage(lua_State* L) {
   SurfaceInterface* surface = LiveSurface(zellua_checkSurface(L, 1));
   if (!surface) return 0;
-  PushImageToLua(L, *surface->GetSurfaceImage());
+  PushImageToLua(L, surface->GetSurfaceImage().get());
   return 1;
 }
 

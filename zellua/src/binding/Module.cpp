@@ -57,4 +57,13 @@ int PushTypeAndAddress(lua_State* L, const char* typeName, const void* address) 
   return 1;
 }
 
+void EnsureModuleOpen(lua_State* L, const char* metaTableName, lua_CFunction opener) {
+  luaL_getmetatable(L, metaTableName);
+  const bool open = !lua_isnil(L, -1);
+  lua_pop(L, 1);
+  if (open) return;
+  opener(L);
+  lua_pop(L, 1);
+}
+
 }  // namespace zellua::binding

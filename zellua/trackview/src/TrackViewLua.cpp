@@ -46,27 +46,6 @@ struct DragDropBlock {
   int notice;
 };
 
-// Makes sure the metatable exists (its opener run once, its table popped), so that a value pushed
-// before any script opened the module still gets its methods.
-void EnsureOpened(lua_State* L, const char* metaTableName, lua_CFunction opener) {
-  luaL_getmetatable(L, metaTableName);
-  const bool opened = !lua_isnil(L, -1);
-  lua_pop(L, 1);
-  if (opened) return;
-  opener(L);
-  lua_pop(L, 1);
-}
-
-// A new userdata block of T with the metatable, its contents cleared first.
-template <typename T>
-T* PushBlock(lua_State* L, const char* metaTableName) {
-  auto* block = static_cast<T*>(lua_newuserdata(L, sizeof(T)));
-  *block = T{};
-  luaL_getmetatable(L, metaTableName);
-  lua_setmetatable(L, -2);
-  return block;
-}
-
 // The block of the userdata at index when it carries the metatable; null otherwise, raising
 // nothing (for values native code receives from Lua).
 template <typename T>
@@ -172,7 +151,7 @@ int NewTracker(lua_State* L) {
     ReportOutOfScope();
     return 0;
   }
-  auto* block = PushBlock<TrackerBlock>(L, kZelLuaTrackerMetaTableName);
+  auto* block = binding::PushEmptyBlock<TrackerBlock>(L, kZelLuaTrackerMetaTableName);
   block->tracker = new LuaBackedTracker(view->trackView, L);
   return 1;
 }
@@ -340,8 +319,7 @@ const luaL_Reg kOverlayFunctions[] = {{"GetLayerTypes", GetLayerTypes}, {"GetSta
 }  // namespace
 
 AcquireTrackViewProxy::AcquireTrackViewProxy(lua_State* L, tv::TrackView* trackView, int& count) : mLuaState(L) {
-  EnsureOpened(L, kZelLuaTrackViewMetaTableName, TrackView::InitLua);
-  mBlock = PushBlock<TrackViewBlock>(L, kZelLuaTrackViewMetaTableName);
+  mBlock = binding::PushEmptyBlock<TrackViewBlock>(L, kZelLuaTrackViewMetaTableName, TrackView::InitLua);
   mBlock->trackView = trackView;
   mRef = binding::LuaRef(L, -1);
   count = 1;
@@ -429,8 +407,7 @@ std::unique_ptr<tv::Tracker> LuaBackedOverlay::DoAcquireTracker(const tv::PointF
 }
 
 int LuaBackedOverlay::PushToLua(lua_State* L) {
-  EnsureOpened(L, kZelLuaOverlayMetaTableName, InitLua);
-  auto* block = PushBlock<OverlayBlock>(L, kZelLuaOverlayMetaTableName);
+  auto* block = binding::PushEmptyBlock<OverlayBlock>(L, kZelLuaOverlayMetaTableName, InitLua);
   mUserdata.push_back(block);
   block->overlay = this;
   return 1;
@@ -507,8 +484,8 @@ int TrackView::InitLua(lua_State* L) {
 }
 
 int PushDragDropInterfaceToLua(lua_State* L, tv::TrackerDragAndDropInterface* dragDrop) {
-  EnsureOpened(L, kZelLuaDragDropInterfaceMetaTableName, luaopen_zellua_TrackerDragDropInterface);
-  auto* block = PushBlock<DragDropBlock>(L, kZelLuaDragDropInterfaceMetaTableName);
+  auto* block = binding::PushEmptyBlock<DragDropBlock>(L, kZelLuaDragDropInterfaceMetaTableName,
+                                                       luaopen_zellua_TrackerDragDropInterface);
   if (dragDrop != nullptr) {
     block->notice = dragDrop->NotifyWhenGoing([block] { block->dragDrop = nullptr; });
     block->dragDrop = dragDrop;

@@ -6,7 +6,7 @@
 
 #include "LivePanels.h"
 #include "arx/app/App.h"
-#include "arx/app/ImageCache.h"
+#include "arx/app/ResourceManager.h"
 #include "zelui/NodeManager.h"
 #include "zelui/ui/Theme.h"
 #include "zellua/binding/StackGuard.h"

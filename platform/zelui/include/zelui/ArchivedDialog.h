@@ -11,8 +11,8 @@ namespace zelworkspace {
 class DrawSupplier;
 }
 
-namespace zelui {
-class ResourceReader;
+namespace zelui::resources {
+class ResourceManager;
 }
 
 namespace zelui::ui {
@@ -68,7 +68,7 @@ class UI_ArchivedDialog {
   // Builds the dialog described by the resource of this name and type "xml": its element
   // <control name="..." class="button|popup" rect="left top width height"/> make the controls.
   // A missing or unreadable resource gives a dialog without controls.
-  UI_ArchivedDialog(const zelcore::UTF16String& resourceName, const ResourceReader& resources,
+  UI_ArchivedDialog(const zelcore::UTF16String& resourceName, const resources::ResourceManager& resources,
                     zelworkspace::DrawSupplier* supplier, const zelcore::UTF16String& title, OS_Window* parent);
   ~UI_ArchivedDialog();
   UI_ArchivedDialog(const UI_ArchivedDialog&) = delete;

@@ -10,6 +10,7 @@
 
 #include "os/ActionTarget.h"
 #include "zelui/limner/Limner.h"
+#include "zelui/resources/Resources.h"
 #include "zelui/ui/InputCapture.h"
 #include "zelui/ui/UI_Node.h"
 
@@ -28,6 +29,10 @@ class UI_NodeManager : public UI_NodeListener, public os::ActionTarget {
   static UI_NodeManager* Get(bool create = true);
 
   limner::SupplierInterface* GetDefaultSupplier() { return &mDefaultSupplier; }
+
+  // The UI framework's resources and the cache of the images drawn from them.
+  resources::ResourceManager& GetResourceManager() { return resources::GetUIResourceManager(); }
+  resources::LimnerImageResourceCache& GetImageResourceCache() { return resources::GetUIImageResourceCache(); }
 
   // A timer id no other timer of the process has had; never 0.
   int GetUniqueTimerID();

@@ -14,7 +14,10 @@ struct ResourcesTestAccess {
     manager.mResources[{name, type}] = bytes;
   }
   static void Clear(ResourceManager& manager) { manager.mResources.clear(); }
-  static void Clear(LimnerImageResourceCache& cache) { cache.mImages.clear(); }
+  static void Clear(LimnerImageResourceCache& cache) {
+    cache.mImages.clear();
+    cache.mMissingThrows = false;
+  }
   static void SetMissingImagesThrow(LimnerImageResourceCache& cache, bool throws) { cache.mMissingThrows = throws; }
 };
 
@@ -94,13 +97,22 @@ namespace zelui::testing {
 
 using resources::ResourcesTestAccess;
 
+void SetResource(resources::ResourceManager& manager, const zelcore::UTF16String& name,
+                 const zelcore::UTF16String& type, const std::string& bytes) {
+  ResourcesTestAccess::SetResource(manager, name, type, bytes);
+}
+
+void ClearResources(resources::ResourceManager& manager) { ResourcesTestAccess::Clear(manager); }
+
+void ClearImages(resources::LimnerImageResourceCache& cache) { ResourcesTestAccess::Clear(cache); }
+
 void SetUIResource(const zelcore::UTF16String& name, const zelcore::UTF16String& type, const std::string& bytes) {
-  ResourcesTestAccess::SetResource(resources::GetUIResourceManager(), name, type, bytes);
+  SetResource(resources::GetUIResourceManager(), name, type, bytes);
 }
 
 void ClearUIResources() {
-  ResourcesTestAccess::Clear(resources::GetUIResourceManager());
-  ResourcesTestAccess::Clear(resources::GetUIImageResourceCache());
+  ClearResources(resources::GetUIResourceManager());
+  ClearImages(resources::GetUIImageResourceCache());
 }
 
 void SetMissingImagesThrow(resources::LimnerImageResourceCache& cache, bool throws) {

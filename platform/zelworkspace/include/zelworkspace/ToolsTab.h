@@ -9,7 +9,7 @@
 #include <boost/intrusive_ptr.hpp>
 
 #include "zelcore/utility/RefCountedObject.h"
-#include "zelui/ResourceImageCache.h"
+#include "zelui/resources/Resources.h"
 #include "zelui/controls/Controls.h"
 #include "zelworkspace/Workspace.h"
 
@@ -49,8 +49,8 @@ class ToolPictureButton : public zelui::controls::UI_PictureButton {
  public:
   // The resources and the image cache are not owned (either may be null: no image). The option
   // is the framework's and is kept as given.
-  ToolPictureButton(int toolId, ToolP tool, const zelui::ResourceReader* resources,
-                    zelui::ResourceImageCache* images, bool option);
+  ToolPictureButton(int toolId, ToolP tool, const zelui::resources::ResourceManager* resources,
+                    zelui::resources::LimnerImageResourceCache* images, bool option);
 
   int GetToolID() const { return mToolID; }
   Tool* GetTool() const { return mTool.get(); }
@@ -70,8 +70,8 @@ class ToolPictureButton : public zelui::controls::UI_PictureButton {
  private:
   int mToolID;
   ToolP mTool;
-  const zelui::ResourceReader* mResources;
-  zelui::ResourceImageCache* mImages;
+  const zelui::resources::ResourceManager* mResources;
+  zelui::resources::LimnerImageResourceCache* mImages;
   bool mOption;
 };
 

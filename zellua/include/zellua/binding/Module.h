@@ -51,6 +51,10 @@ void RegisterMethodChain(lua_State* L, const MethodChain& chain);
 // absent) is its own __index and holds every table of the chain. Leaves the stack as it was.
 void OpenMetatable(lua_State* L, const char* metaTableName, const MethodChain& chain);
 
+// Runs the module's opener (dropping the table it leaves) unless its metatable is registered, so
+// that a value native code pushes before any script required the module still gets its methods.
+void EnsureModuleOpen(lua_State* L, const char* metaTableName, lua_CFunction opener);
+
 // The text "<typeName>(<address>)" on the stack, for __tostring.
 int PushTypeAndAddress(lua_State* L, const char* typeName, const void* address);
 

@@ -12,6 +12,7 @@ extern "C" {
 #include "zellua/binding/LuaRef.h"
 
 namespace limner {
+class ImageInterface;
 class Limner;
 class SupplierInterface;
 class SurfaceInterface;
@@ -75,9 +76,15 @@ void InvalidateProxy(LimnerProxy* proxy);
 // Pushes a userdata for the supplier (never owned); returns 1.
 int PushSupplierToLua(lua_State* L, ::limner::SupplierInterface* supplier);
 
+// Pushes an image userdata holding a new reference to the image; a null image gives a userdata
+// holding no image. Returns 1.
+int PushImageToLua(lua_State* L, ::limner::ImageInterface* image);
+
 // Self checks: the userdata at index with the type's metatable (argument error otherwise).
 LimnerProxy* zellua_checkLimner(lua_State* L, int index);
 LimnerProxy* zellua_checkSurface(lua_State* L, int index);
 ::limner::SupplierInterface* zellua_checkSupplier(lua_State* L, int index);
+// The image of an image userdata; null once it was released.
+::limner::ImageInterface* zellua_checkImage(lua_State* L, int index);
 
 }  // namespace zellua::limner

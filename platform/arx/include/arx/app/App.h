@@ -26,6 +26,10 @@ class PlatformMenuHelperBase;
 namespace os {
 class Menu;
 }
+namespace zelui::resources {
+class ResourceManager;
+class LimnerImageResourceCache;
+}
 namespace os {
 struct Event;
 }
@@ -49,6 +53,10 @@ class AppBase {
   void SaveAppSettings();
   // Tells its listeners when the application becomes active or inactive.
   AppActivationBroadcaster& GetAppActivationNotifier() { return mAppActivationNotifier; }
+  // The application's resources (the application framework's resource manager) and the cache of
+  // the images drawn from them.
+  zelui::resources::ResourceManager& GetResourceManager() const;
+  zelui::resources::LimnerImageResourceCache& GetImageCache() const;
 
  protected:
   std::unique_ptr<zelcore::config::ErrorManager> mErrorManager;

@@ -4,19 +4,17 @@
 #include <string>
 
 #include "zelcore/Strings.h"
-#include "zelui/ResourceReader.h"
+#include "zelui/resources/Resources.h"
 
 namespace arx::app {
 
-class ImageCache;
-
-class ResourceManager : public zelui::ResourceReader {
+class ResourceManager : public zelui::resources::ResourceManager {
  public:
-  bool Exists(const zelcore::UTF16String& name, const zelcore::UTF16String& type) const;
+  bool Exists(const zelcore::UTF16String& name, const zelcore::UTF16String& type) const override;
   // Replaces bytes with the resource's content; false when there is no such resource.
   bool Read(const zelcore::UTF16String& name, const zelcore::UTF16String& type, std::string& bytes) const override;
   // The cache of the images drawn from these resources: the application's image cache.
-  ImageCache& GetLimnerImageCache() const;
+  zelui::resources::LimnerImageResourceCache& GetLimnerImageCache() const;
 };
 
 ResourceManager& GetAppResourceManager();

@@ -2,7 +2,8 @@
 // Resources of the UI framework: a resource manager (bytes by name and type, and the cursors it
 // displays), the image cache that makes counted images from "png" resources, the icon type, and
 // cursors made from images. The framework's own manager and cache are reached through the free
-// accessors below; the node manager keeps them.
+// accessors below; the node manager keeps them. Other layers (the application framework) derive
+// their managers from this one and use the same cache type.
 #include <cstdint>
 #include <map>
 #include <string>
@@ -20,6 +21,8 @@ class ResourceManager {
   ResourceManager& operator=(const ResourceManager&) = delete;
   virtual ~ResourceManager();
 
+  // The resources held in memory (tests fill them through zelui/testing.h); a derived manager
+  // looks further.
   virtual bool Exists(const zelcore::UTF16String& name, const zelcore::UTF16String& type) const;
   // Replaces bytes with the resource's content; false, bytes untouched, when there is none.
   virtual bool Read(const zelcore::UTF16String& name, const zelcore::UTF16String& type, std::string& bytes) const;

@@ -69,7 +69,13 @@ const std::vector<ModalRunRecord>& ModalRuns();
 // Forgets the runs and the answers not used.
 void ResetModalRuns();
 
-// Resources of the UI framework (its resource manager): bytes by name and type.
+// Bytes by name and type held in memory by a resource manager, and forgetting them.
+void SetResource(resources::ResourceManager& manager, const zelcore::UTF16String& name,
+                 const zelcore::UTF16String& type, const std::string& bytes);
+void ClearResources(resources::ResourceManager& manager);
+// Forgets the cache's images and makes it give none again for a missing image.
+void ClearImages(resources::LimnerImageResourceCache& cache);
+// The UI framework's own resource manager and image cache.
 void SetUIResource(const zelcore::UTF16String& name, const zelcore::UTF16String& type, const std::string& bytes);
 void ClearUIResources();
 // With the flag, the cache throws for an image it cannot find instead of giving none.
