@@ -32,10 +32,7 @@ App* LiveApp(App** block) {
 }
 
 int GetApp(lua_State* L) {
-  auto** block = static_cast<App**>(lua_newuserdata(L, sizeof(App*)));
-  *block = App::GetApp();
-  luaL_getmetatable(L, kZelLuaArxAppMetaTableName);
-  lua_setmetatable(L, -2);
+  *binding::PushEmptyBlock<App*>(L, kZelLuaArxAppMetaTableName) = App::GetApp();
   return 1;
 }
 

@@ -23,12 +23,7 @@ using zelui::datatransfer::OS_ReceiveDataBase;
 // A new proxy with the metatable, holding nothing yet, so that a failure before the data is
 // stored leaves a harmless block for the collector.
 OSReceiveDataProxy* PushEmptyProxy(lua_State* L) {
-  auto* proxy = static_cast<OSReceiveDataProxy*>(lua_newuserdata(L, sizeof(OSReceiveDataProxy)));
-  proxy->owned = 0;
-  proxy->data = nullptr;
-  luaL_getmetatable(L, kZelLuaOSReceiveDataMetaTableName);
-  lua_setmetatable(L, -2);
-  return proxy;
+  return binding::PushEmptyBlock<OSReceiveDataProxy>(L, kZelLuaOSReceiveDataMetaTableName);
 }
 
 using utility::PushUTF8;

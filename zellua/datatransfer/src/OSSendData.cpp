@@ -29,10 +29,7 @@ SendDataBlock* zellua_checkOSSendData(lua_State* L) {
 using utility::WideText;
 
 int PushNew(lua_State* L, OS_SendData::Purpose purpose) {
-  auto* block = static_cast<SendDataBlock*>(lua_newuserdata(L, sizeof(SendDataBlock)));
-  block->data = nullptr;
-  luaL_getmetatable(L, kZelLuaOSSendDataMetaTableName);
-  lua_setmetatable(L, -2);
+  auto* block = binding::PushEmptyBlock<SendDataBlock>(L, kZelLuaOSSendDataMetaTableName);
   block->data = new OS_SendData(purpose);
   return 1;
 }

@@ -87,10 +87,7 @@ int SetColor(lua_State* L) {
 }
 
 int NewTheme(lua_State* L) {
-  auto* block = static_cast<ThemeBlock*>(lua_newuserdata(L, sizeof(ThemeBlock)));
-  block->theme = nullptr;
-  luaL_getmetatable(L, kZelLuaThemeMetaTableName);
-  lua_setmetatable(L, -2);
+  auto* block = binding::PushEmptyBlock<ThemeBlock>(L, kZelLuaThemeMetaTableName);
   Theme* theme = new Theme(kThemeColorCount, kThemeFontCount);
   theme->AddRef();
   block->theme = theme;

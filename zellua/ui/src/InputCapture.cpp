@@ -86,10 +86,7 @@ int NewInputCapture(lua_State* L) {
   UI_Node* node = GetControlNode(L, 1);
   zelui::ui::MouseEvent event;
   if (!ReadMouseEventFromLua(L, 2, event) || node == nullptr) return 0;
-  auto* block = static_cast<CaptureBlock*>(lua_newuserdata(L, sizeof(CaptureBlock)));
-  block->capture = nullptr;
-  luaL_getmetatable(L, kInputCaptureMetaTableName);
-  lua_setmetatable(L, -2);
+  auto* block = binding::PushEmptyBlock<CaptureBlock>(L, kInputCaptureMetaTableName);
   LuaInputCaptureP capture(new LuaInputCapture(L, node, event));
   block->capture = capture.detach();
   return 1;

@@ -13,6 +13,7 @@
 #include "zelcore/Files.h"
 #include "zellua/binding/Module.h"
 #include "zellua/binding/StackGuard.h"
+#include "zellua/binding/Userdata.h"
 #include "zellua/ui/LuaControlWrapper.h"
 #include "zellua/uisupport/AlertSilence.h"
 #include "zelworkspace/TopLevelWindow.h"
@@ -219,10 +220,7 @@ bool LuaTovaDialog::PushCallback(const char* handlerName) {
     lua_pop(L, 1);
     return false;
   }
-  auto* block = static_cast<DialogBlock*>(lua_newuserdata(L, sizeof(DialogBlock)));
-  block->dialog = nullptr;
-  luaL_getmetatable(L, kTovaDialogMetaTableName);
-  lua_setmetatable(L, -2);
+  auto* block = binding::PushEmptyBlock<DialogBlock>(L, kTovaDialogMetaTableName);
   mUserdata.emplace_back(L, -1);
   block->dialog = this;
   return true;

@@ -33,10 +33,7 @@ MonitorInfo* SelfInfo(lua_State* L) {
 
 int NewMonitorInfo(lua_State* L) {
   const bool flag = !lua_isnoneornil(L, 1) && lua_toboolean(L, 1) != 0;
-  auto* block = static_cast<MonitorInfoBlock*>(lua_newuserdata(L, sizeof(MonitorInfoBlock)));
-  block->info = nullptr;
-  luaL_getmetatable(L, kZelLuaMonitorInfoMetaTableName);
-  lua_setmetatable(L, -2);
+  auto* block = binding::PushEmptyBlock<MonitorInfoBlock>(L, kZelLuaMonitorInfoMetaTableName);
   block->info = new OS_MonitorInfo(flag);
   return 1;
 }
