@@ -220,7 +220,7 @@ bool LuaTovaDialog::PushCallback(const char* handlerName) {
     lua_pop(L, 1);
     return false;
   }
-  auto* block = binding::PushEmptyBlock<DialogBlock>(L, kTovaDialogMetaTableName);
+  auto* block = zellua::binding::PushEmptyBlock<DialogBlock>(L, kTovaDialogMetaTableName);
   mUserdata.emplace_back(L, -1);
   block->dialog = this;
   return true;
