@@ -322,6 +322,20 @@ T.test("popup windows: level by flag, panel class, shadow, works while modal, ch
   T.ok(errorOf(zc.NewPopupWindow, "no supplier"):find("bad argument #1"))
 end)
 
+T.test("a popup window made in a coroutine calls its functions on the main thread after the coroutine is gone", function()
+  local supplier = new("UI_Node"):UI_GetDrawSupplier()
+  local handled = {}
+  local w = coroutine.wrap(function()
+    local made = zc.NewPopupWindow(supplier)
+    made:BindPopupWindowOperation("cmdHandler", function(id) handled[#handled + 1] = id return true end)
+    return made
+  end)()
+  T.collect()
+  T.eq(glimmet_test.windowCommand(w, 7), true)
+  T.eq(glimmet_test.windowCommand(w, 9), true)
+  T.eq(table.concat(handled, ","), "7,9")
+end)
+
 T.test("popup windows: commands, enablement, keyboard, activation and closing through bound functions", function()
   local supplier = new("UI_Node"):UI_GetDrawSupplier()
   local w = zc.NewPopupWindow(supplier)

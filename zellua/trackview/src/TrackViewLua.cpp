@@ -69,9 +69,10 @@ T* OptionalSelf(lua_State* L, const char* metaTableName) {
 // it is open, and puts the stack back. Nothing when unbound. With one result: its Lua truth, where
 // a failed call counts as true (its error value stands in the result's place).
 template <typename PushArgs>
-std::optional<bool> CallBound(const utility::LuaBindery& bindery, const binding::StateToken& token, lua_State* L,
-                              const char* name, int results, PushArgs&& pushArgs) {
-  if (!token.IsOpen() || L == nullptr) return std::nullopt;
+std::optional<bool> CallBound(const utility::LuaBindery& bindery, const char* name, int results,
+                              PushArgs&& pushArgs) {
+  lua_State* L = bindery.LiveState();
+  if (L == nullptr) return std::nullopt;
   const binding::StackGuard guard(L);
   if (!lua_checkstack(L, LUA_MINSTACK) || !bindery.pushBoundFxn(name)) return std::nullopt;
   const int arguments = pushArgs(L);
@@ -332,7 +333,7 @@ AcquireTrackViewProxy::~AcquireTrackViewProxy() {
 }
 
 LuaBackedOverlay::LuaBackedOverlay(lua_State* L, binding::LuaRef table, LayerType layerType, State state)
-    : Overlay(layerType, state), LuaBindery(binding::MainState(L)), mToken(L), mTable(std::move(table)) {}
+    : Overlay(layerType, state), LuaBindery(L), mTable(std::move(table)) {}
 
 LuaBackedOverlay::~LuaBackedOverlay() {
   SetTrackView(nullptr);
@@ -372,7 +373,7 @@ void LuaBackedOverlay::DoImageRect(const tv::RectF& rect, ::limner::Limner& cont
 }
 
 bool LuaBackedOverlay::DoDoubleClick(std::uint8_t flags, const tv::PointF& point) {
-  return CallBound(*this, mToken, mLuaState, "DoDoubleClick", 1, [&](lua_State* L) {
+  return CallBound(*this, "DoDoubleClick", 1, [&](lua_State* L) {
            lua_pushnumber(L, flags);
            limner::PushPointF32ToLua(L, point);
            return 2;
@@ -380,7 +381,7 @@ bool LuaBackedOverlay::DoDoubleClick(std::uint8_t flags, const tv::PointF& point
 }
 
 bool LuaBackedOverlay::DoContextMenu(const tv::PointF& point, zelui::ui::UI_Node* node) {
-  return CallBound(*this, mToken, mLuaState, "DoContextMenu", 1, [&](lua_State* L) {
+  return CallBound(*this, "DoContextMenu", 1, [&](lua_State* L) {
            limner::PushPointF32ToLua(L, point);
            ui::PushNodeOrNil(L, node);
            return 2;
@@ -389,8 +390,8 @@ bool LuaBackedOverlay::DoContextMenu(const tv::PointF& point, zelui::ui::UI_Node
 
 std::unique_ptr<tv::Tracker> LuaBackedOverlay::DoAcquireTracker(const tv::PointF& point, bool flag,
                                                                 tv::TrackerDragAndDropInterface* dragDrop) {
-  if (!mToken.IsOpen()) return nullptr;
-  lua_State* L = mLuaState;
+  lua_State* L = LiveState();
+  if (L == nullptr) return nullptr;
   const binding::StackGuard guard(L);
   if (!lua_checkstack(L, LUA_MINSTACK) || !pushBoundFxn("DoAcquireTracker")) return nullptr;
   limner::PushPointF32ToLua(L, point);
@@ -426,12 +427,12 @@ int LuaBackedOverlay::InitLua(lua_State* L) {
 }
 
 LuaBackedTracker::LuaBackedTracker(tv::TrackView* trackView, lua_State* L)
-    : arx::trackview::Tracker(trackView, true, true), LuaBindery(binding::MainState(L)), mToken(L) {}
+    : arx::trackview::Tracker(trackView, true, true), LuaBindery(L) {}
 
 LuaBackedTracker::~LuaBackedTracker() = default;
 
 void LuaBackedTracker::BeginTracking(std::uint8_t flags, const tv::PointF& point, bool) {
-  CallBound(*this, mToken, mLuaState, "BeginTracking", 0, [&](lua_State* L) {
+  CallBound(*this, "BeginTracking", 0, [&](lua_State* L) {
     lua_pushnumber(L, flags);
     limner::PushPointF32ToLua(L, point);
     return 2;
@@ -439,7 +440,7 @@ void LuaBackedTracker::BeginTracking(std::uint8_t flags, const tv::PointF& point
 }
 
 void LuaBackedTracker::ContinueTracking(std::uint8_t flags, const tv::PointF& point) {
-  CallBound(*this, mToken, mLuaState, "ContinueTracking", 0, [&](lua_State* L) {
+  CallBound(*this, "ContinueTracking", 0, [&](lua_State* L) {
     lua_pushnumber(L, flags);
     limner::PushPointF32ToLua(L, point);
     return 2;
@@ -447,7 +448,7 @@ void LuaBackedTracker::ContinueTracking(std::uint8_t flags, const tv::PointF& po
 }
 
 void LuaBackedTracker::EndTracking(std::uint8_t flags, const tv::PointF& point, bool flag) {
-  CallBound(*this, mToken, mLuaState, "EndTracking", 0, [&](lua_State* L) {
+  CallBound(*this, "EndTracking", 0, [&](lua_State* L) {
     lua_pushnumber(L, flags);
     limner::PushPointF32ToLua(L, point);
     lua_pushboolean(L, flag);
@@ -456,7 +457,7 @@ void LuaBackedTracker::EndTracking(std::uint8_t flags, const tv::PointF& point, 
 }
 
 bool LuaBackedTracker::DoCursor(std::uint8_t flags, const tv::PointF& point) {
-  return CallBound(*this, mToken, mLuaState, "DoCursor", 1, [&](lua_State* L) {
+  return CallBound(*this, "DoCursor", 1, [&](lua_State* L) {
            lua_pushnumber(L, flags);
            limner::PushPointF32ToLua(L, point);
            return 2;

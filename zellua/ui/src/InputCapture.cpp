@@ -34,14 +34,14 @@ int NoArguments(lua_State*) { return 0; }
 }  // namespace
 
 LuaInputCapture::LuaInputCapture(lua_State* L, zelui::ui::UI_Node* target, const zelui::ui::MouseEvent& startEvent)
-    : InputCapture(target, startEvent), LuaBindery(binding::MainState(L)), mOpen(L) {}
+    : InputCapture(target, startEvent), LuaBindery(L) {}
 
 LuaInputCapture::~LuaInputCapture() = default;
 
 template <typename PushArgs>
 bool LuaInputCapture::InvokeBoundFxn(const char* name, PushArgs&& pushArgs) {
-  if (!mOpen.IsOpen()) return false;
-  lua_State* L = mLuaState;
+  lua_State* L = LiveState();
+  if (L == nullptr) return false;
   const binding::StackGuard guard(L);
   if (!lua_checkstack(L, LUA_MINSTACK) || !pushBoundFxn(name)) return false;
   // A capture that lets go of its last holder in its own callback lives to its end.

@@ -6,6 +6,10 @@ extern "C" {
 
 namespace zellua::utility {
 
+LuaBindery::LuaBindery(lua_State* L) : mLuaState(L != nullptr ? binding::MainState(L) : nullptr) {
+  if (L != nullptr) mToken = binding::StateToken(L);
+}
+
 bool LuaBindery::pushBoundFxn(const std::string& name) const {
   const auto found = mBoundFunctions.find(name);
   return found != mBoundFunctions.end() && found->second.Push();

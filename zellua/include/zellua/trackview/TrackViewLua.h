@@ -80,7 +80,6 @@ class LuaBackedOverlay : public arx::trackview::Overlay, public utility::LuaBind
  private:
   friend struct OverlayUserdata;
 
-  binding::StateToken mToken;
   binding::LuaRef mTable;
   std::unique_ptr<AcquireTrackViewProxy> mTrackViewProxy;
   bool mWantsDragDropEvents = false;
@@ -99,9 +98,6 @@ class LuaBackedTracker : public arx::trackview::Tracker, public utility::LuaBind
   void ContinueTracking(std::uint8_t flags, const arx::trackview::PointF& point) override;
   void EndTracking(std::uint8_t flags, const arx::trackview::PointF& point, bool flag) override;
   bool DoCursor(std::uint8_t flags, const arx::trackview::PointF& point) override;
-
- private:
-  binding::StateToken mToken;
 };
 
 namespace Tracker {

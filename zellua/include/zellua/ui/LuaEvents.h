@@ -56,8 +56,6 @@ class LuaInputCapture : public zelui::ui::InputCapture, public utility::LuaBinde
   // or the state is closed.
   template <typename PushArgs>
   bool InvokeBoundFxn(const char* name, PushArgs&& pushArgs);
-
-  binding::StateToken mOpen;
 };
 
 using LuaInputCaptureP = boost::intrusive_ptr<LuaInputCapture>;

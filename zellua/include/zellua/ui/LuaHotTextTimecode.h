@@ -6,6 +6,7 @@
 // a second after the edit ends.
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "zelcore/Strings.h"
 #include "zellua/ui/LuaControlWrapper.h"
@@ -26,8 +27,10 @@ class TimecodeTextEdit : public zelui::controls::UI_TextEdit {
 
 class UI_HotTextTimecode : public zelui::controls::UI_HotTextNumber {
  public:
-  using ValueToString = std::function<zelcore::UTF16String(double)>;
-  using StringToValue = std::function<double(const zelcore::UTF16String&)>;
+  // The conversions a script installs; a function that gives no result at all (std::nullopt)
+  // leaves the conversion to the hot-text number's own, as if none were installed.
+  using ValueToString = std::function<std::optional<zelcore::UTF16String>(double)>;
+  using StringToValue = std::function<std::optional<double>(const zelcore::UTF16String&)>;
   // What a text-to-value function gives for a text that is no value.
   static constexpr double kInvalidValue = -1.0;
   static constexpr double kDefaultMaximum = 86340000.0;

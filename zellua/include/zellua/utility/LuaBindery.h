@@ -1,7 +1,9 @@
 #pragma once
 // Lua functions filed by operation name, one a name, for native objects whose hooks call what a
-// script bound (a derived class calls pushBoundFxn, then the function; with none bound its native
-// default applies).
+// script bound (a derived class takes LiveState, calls pushBoundFxn, then the function; with none
+// bound, or once the state is closed, its native default applies). The bindery keeps the main
+// thread of the state it was made on: a hook must never run on a coroutine's stack, which may be
+// suspended or gone when the hook fires.
 #include <map>
 #include <string>
 
@@ -15,7 +17,7 @@ namespace zellua::utility {
 
 class LuaBindery {
  public:
-  explicit LuaBindery(lua_State* L = nullptr) : mLuaState(L) {}
+  explicit LuaBindery(lua_State* L = nullptr);
   // Releases every function (nothing once the state is closed).
   virtual ~LuaBindery() = default;
   LuaBindery(const LuaBindery&) = delete;
@@ -25,16 +27,19 @@ class LuaBindery {
   // pushes nothing and returns false when none is bound (or the state is closed).
   bool pushBoundFxn(const std::string& name) const;
 
+  // The main thread of the bindery's state while that state is open; null once it is closed (or
+  // for a bindery made without a state).
+  lua_State* LiveState() const { return mToken.IsOpen() ? mLuaState : nullptr; }
+
   // The body of the Lua method BindZelOperation(self, name, function) of every derived object
   // (which checks self first): files the function (argument 3) under the name (argument 2),
   // releasing a function bound under it before, and returns 1, the name. A non-string name or a
   // non-function raises the argument error before anything changes.
   int BindZELOperation(lua_State* L);
 
- protected:
-  lua_State* mLuaState;
-
  private:
+  lua_State* mLuaState;
+  binding::StateToken mToken;
   std::map<std::string, binding::LuaRef> mBoundFunctions;
 };
 

@@ -1,6 +1,7 @@
 // The timecode control, its inline edit and its Lua methods.
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -82,14 +83,17 @@ void UI_HotTextTimecode::BeginInPlaceEdit(bool, int reason, const zelcore::UTF16
 }
 
 void UI_HotTextTimecode::UpdateEditFromValue() {
-  if (!mValueToString) return UI_HotTextNumber::UpdateEditFromValue();
-  if (zelui::controls::UI_TextEdit* edit = GetInPlaceEdit()) edit->SetValue((*mValueToString)(GetValue()));
+  const auto text = mValueToString ? (*mValueToString)(GetValue()) : std::nullopt;
+  if (!text) return UI_HotTextNumber::UpdateEditFromValue();
+  if (zelui::controls::UI_TextEdit* edit = GetInPlaceEdit()) edit->SetValue(*text);
 }
 
 void UI_HotTextTimecode::UpdateValueFromEdit() {
-  if (!mStringToValue) return UI_HotTextNumber::UpdateValueFromEdit();
   const zelui::controls::UI_TextEdit* edit = GetInPlaceEdit();
-  double value = (*mStringToValue)(edit != nullptr ? edit->GetValue() : zelcore::UTF16String());
+  const auto converted =
+      mStringToValue ? (*mStringToValue)(edit != nullptr ? edit->GetValue() : zelcore::UTF16String()) : std::nullopt;
+  if (!converted) return UI_HotTextNumber::UpdateValueFromEdit();
+  double value = *converted;
   if (value == kInvalidValue || std::isnan(value) || value == GetValue()) return;
   if (value > mMaximum) value = mMaximum;
   if (value < mMinimum) value = mMinimum;
@@ -97,9 +101,9 @@ void UI_HotTextTimecode::UpdateValueFromEdit() {
 }
 
 void UI_HotTextTimecode::UpdateStringFromValue() {
-  if (!mValueToString) return UI_HotTextNumber::UpdateStringFromValue();
-  zelcore::UTF16String text = (*mValueToString)(GetValue());
-  if (text != GetText()) SetText(text, true);
+  const auto text = mValueToString ? (*mValueToString)(GetValue()) : std::nullopt;
+  if (!text) return UI_HotTextNumber::UpdateStringFromValue();
+  if (*text != GetText()) SetText(*text, true);
 }
 
 }  // namespace zellua::controls
@@ -118,10 +122,10 @@ using rows::Set;
 using SharedRef = std::shared_ptr<const binding::LuaRef>;
 
 // The Lua function's text for the value: empty when the call fails or gives
-// neither a string nor a number.
-zelcore::UTF16String CallValueToString(const binding::LuaRef& function, double value) {
-  // A closed state keeps the control's own fallback.
-  if (!function.IsValid()) return {};
+// neither a string nor a number; none once the state is closed, so that the control formats the
+// value itself.
+std::optional<zelcore::UTF16String> CallValueToString(const binding::LuaRef& function, double value) {
+  if (!function.IsValid()) return std::nullopt;
   lua_State* L = function.State();
   const binding::StackGuard guard(L);
   const bool ran = function.Call(
@@ -130,18 +134,18 @@ zelcore::UTF16String CallValueToString(const binding::LuaRef& function, double v
         return 1;
       },
       1);
-  if (!ran) return {};
+  if (!ran) return zelcore::UTF16String();
   const int type = lua_type(L, -1);
-  if (type != LUA_TSTRING && type != LUA_TNUMBER) return {};
+  if (type != LUA_TSTRING && type != LUA_TNUMBER) return zelcore::UTF16String();
   std::size_t length = 0;
   const char* bytes = lua_tolstring(L, -1, &length);
   return zelcore::UTF8to16(std::string(bytes, length));
 }
 
 // The Lua function's value for the text: -1 when the call fails or gives no
-// number.
-double CallStringToValue(const binding::LuaRef& function, const zelcore::UTF16String& text) {
-  if (!function.IsValid()) return UI_HotTextTimecode::kInvalidValue;
+// number; none once the state is closed, so that the control reads the text itself.
+std::optional<double> CallStringToValue(const binding::LuaRef& function, const zelcore::UTF16String& text) {
+  if (!function.IsValid()) return std::nullopt;
   lua_State* L = function.State();
   const binding::StackGuard guard(L);
   const std::string bytes = zelcore::UTF16to8(text);

@@ -51,20 +51,22 @@ bool CallBound(lua_State* L, int pushedTop, PushArgs&& pushArgs, Judge&& judge, 
 }  // namespace
 
 bool LuaPopupWindow::UI_CloseIfPopup() {
-  if (mLuaState == nullptr) return false;
-  binding::StackGuard guard(mLuaState);
+  lua_State* L = LiveState();
+  if (L == nullptr) return false;
+  binding::StackGuard guard(L);
   if (!pushBoundFxn("OnCloseIfPopup")) return false;
   return CallBound(
-      mLuaState, guard.Top(), [](lua_State*) { return 0; },
+      L, guard.Top(), [](lua_State*) { return 0; },
       [](lua_State* L) { return lua_isboolean(L, -1) && lua_toboolean(L, -1); }, false);
 }
 
 bool LuaPopupWindow::DoHandleCommand(int commandId) {
-  if (mLuaState == nullptr) return false;
-  binding::StackGuard guard(mLuaState);
+  lua_State* L = LiveState();
+  if (L == nullptr) return false;
+  binding::StackGuard guard(L);
   if (!pushBoundFxn("cmdHandler")) return false;
   return CallBound(
-      mLuaState, guard.Top(),
+      L, guard.Top(),
       [commandId](lua_State* L) {
         lua_pushinteger(L, commandId);
         return 1;
@@ -75,11 +77,12 @@ bool LuaPopupWindow::DoHandleCommand(int commandId) {
 // A table result answers: "isHandled", then when handled "isEnabled", "isChecked" and a
 // "newDisplayString" that replaces the text. Anything else leaves the outputs and answers false.
 bool LuaPopupWindow::DoCommandEnabled(int commandId, bool& enabled, bool& checked, zelcore::UTF16String& menuText) {
-  if (mLuaState == nullptr) return false;
-  binding::StackGuard guard(mLuaState);
+  lua_State* L = LiveState();
+  if (L == nullptr) return false;
+  binding::StackGuard guard(L);
   if (!pushBoundFxn("cmdEnablement")) return false;
   return CallBound(
-      mLuaState, guard.Top(),
+      L, guard.Top(),
       [commandId](lua_State* L) {
         lua_pushinteger(L, commandId);
         return 1;
@@ -108,11 +111,11 @@ bool LuaPopupWindow::DoCommandEnabled(int commandId, bool& enabled, bool& checke
 
 // The result's truth decides; a failed call leaves its message, which counts as handled.
 bool LuaPopupWindow::UI_DoKeyboardEvent(UI_Node* target, const zelui::ui::KeyboardEvent& event) {
-  if (mLuaState != nullptr) {
-    binding::StackGuard guard(mLuaState);
+  if (lua_State* L = LiveState()) {
+    binding::StackGuard guard(L);
     if (pushBoundFxn("uiKeyboardEvent")) {
       const bool handled = CallBound(
-          mLuaState, guard.Top(),
+          L, guard.Top(),
           [target, &event](lua_State* L) {
             PushNodeOrNil(L, target);
             PushKeyboardEventToLua(L, event);
@@ -126,11 +129,12 @@ bool LuaPopupWindow::UI_DoKeyboardEvent(UI_Node* target, const zelui::ui::Keyboa
 }
 
 void LuaPopupWindow::UI_ActivationChanged(zelui::ui::WindowActivation activation) {
-  if (mLuaState == nullptr) return;
-  binding::StackGuard guard(mLuaState);
+  lua_State* L = LiveState();
+  if (L == nullptr) return;
+  binding::StackGuard guard(L);
   if (!pushBoundFxn("UI_ActivationChanged")) return;
-  lua_pushnumber(mLuaState, static_cast<lua_Number>(activation));
-  lua_pcall(mLuaState, 1, 0, 0);
+  lua_pushnumber(L, static_cast<lua_Number>(activation));
+  lua_pcall(L, 1, 0, 0);
 }
 
 namespace {
