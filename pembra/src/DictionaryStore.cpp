@@ -101,7 +101,15 @@ void Dictionary::ReadBinary(const RefPtr<ByteBuffer>& bytes) {
     ReadVersion2(in, minor >= 1, bytes);
   } else if (major == 1 && (minor == 0 || minor == 5)) {
     if (minor == 0) table_.Reserve(bytes->Size() / kBytesPerEntryGuess);
-    if (!(minor == 0 ? ReadVersion10Body(in, target) : ReadVersion15Body(in, target))) valid_ = false;
+    bool read = false;
+    try {
+      read = minor == 0 ? ReadVersion10Body(in, target) : ReadVersion15Body(in, target);
+    } catch (...) {
+      table_.IndexGroups();  // the entries read before the failure stay
+      throw;
+    }
+    table_.IndexGroups();
+    if (!read) valid_ = false;
   }
   // Other versions are not read; the dictionary stays as it was.
 }

@@ -47,6 +47,10 @@ class HashTableGeneric {
     DictionaryEntry* last_ = nullptr;  // the group's last entry so far
   };
   Group InFrontOf(unsigned bucket) { return Group(*this, bucket); }
+  // Indexes the entries that groups added and have not indexed yet. Entries join
+  // their chains at once, the index (and so Find) a few entries later, so that
+  // the index's memory is fetched meanwhile.
+  void IndexGroups();
 
   // The first entry of the key's chain that has the key, or null.
   const DictionaryEntry* Find(std::string_view key) const { return index_.Find(key); }
@@ -73,7 +77,23 @@ class HashTableGeneric {
   // A copy of the key's bytes that lives as long as the table.
   std::string_view KeepKey(std::string_view key);
 
+  // An entry of a group on its way to the index.
+  struct GroupEntry {
+    DictionaryEntry* entry;
+    std::string_view key;
+    std::uint64_t hash;         // in the index
+    std::uint32_t firstSerial;  // of its group
+  };
+  // Indexes the oldest entry on its way.
+  void IndexOldestGroupEntry();
+
   std::array<DictionaryEntry*, kBucketCount> buckets_{};
+  // Entries join the index this many places after they were added, their slots
+  // fetched meanwhile.
+  static constexpr std::size_t kGroupEntriesAhead = 16;
+  std::array<GroupEntry, kGroupEntriesAhead> groupEntries_{};
+  std::size_t groupEntriesFirst_ = 0;
+  std::size_t groupEntriesCount_ = 0;
   std::size_t count_ = 0;
   std::vector<RefPtr<const RefCountObj>> valueOwners_;  // each once or a few times
   KeyIndex index_;

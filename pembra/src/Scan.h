@@ -68,6 +68,18 @@ inline void Widen(const std::uint8_t* p, std::size_t n, char16_t* out) {
   for (; i < n; ++i) out[i] = p[i];
 }
 
+// n 16-bit units at `p` with their two bytes exchanged, to `out`.
+inline void SwapUnits(const std::uint8_t* p, std::size_t n, char16_t* out) {
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  for (; i + 8 <= n; i += 8) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2 * i));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_or_si128(_mm_slli_epi16(x, 8), _mm_srli_epi16(x, 8)));
+  }
+#endif
+  for (; i < n; ++i) out[i] = static_cast<char16_t>((p[2 * i] << 8) | p[2 * i + 1]);
+}
+
 // The index of the first of n UTF-16 units stored at `p` (bytes swapped when
 // `swapped`) that ends a line: NUL, LF, CR, U+2028 or U+2029; n when none does.
 inline std::size_t FindUnicodeLineEnd(const std::uint8_t* p, std::size_t n, bool swapped) {
