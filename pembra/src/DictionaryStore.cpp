@@ -149,13 +149,16 @@ bool Dictionary::AddEntry(std::u16string_view line) {
   // Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
   key_.resize(entry->key.size());
   for (std::size_t i = 0; i < entry->key.size(); ++i) key_[i] = static_cast<char>(entry->key[i] & 0xFF);
+  // The key's place in the index is fetched while the value is converted.
+  const std::uint64_t hash = table_.IndexHash(key_);
+  if (storeKind_ != kFastArrayStore) table_.PrefetchIndex(hash);
   Region& memory = table_.Memory();
   char16_t* room = memory.Room(entry->value.size());
   UnicodeRun value = memory.Keep(DictionaryEntry::ConvertEscapeSequences(entry->value, room));
   if (storeKind_ == kFastArrayStore) {
     fastArray_->Add(key_, std::move(value));
   } else {
-    table_.Replace(key_, std::move(value));
+    table_.Replace(key_, std::move(value), hash);
   }
   return true;
 }

@@ -47,8 +47,8 @@ void HashTableGeneric::Link(KeyIndex::Position position, std::string_view key, U
   index_.Put(position, entry);
 }
 
-void HashTableGeneric::Replace(std::string_view key, UnicodeRun value) {
-  const KeyIndex::Position position = index_.Locate(key);
+void HashTableGeneric::Replace(std::string_view key, UnicodeRun value, std::uint64_t hash) {
+  const KeyIndex::Position position = index_.Locate(key, hash);
   if (DictionaryEntry* first = index_.At(position)) {
     KeepOwnerOf(value);
     first->SetValue(value);

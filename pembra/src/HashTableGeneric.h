@@ -56,7 +56,13 @@ class HashTableGeneric {
   const DictionaryEntry* Find(std::string_view key) const { return index_.Find(key); }
   // The later of two text lines with one key wins: the first entry of the key's
   // chain that has the key takes the value; without one, Insert.
-  void Replace(std::string_view key, UnicodeRun value);
+  void Replace(std::string_view key, UnicodeRun value) { Replace(key, std::move(value), IndexHash(key)); }
+  // Replace with the key's IndexHash.
+  void Replace(std::string_view key, UnicodeRun value, std::uint64_t hash);
+  // The hash by which the index finds a key. PrefetchIndex starts fetching its
+  // place, so that a Replace a little later does not wait for memory.
+  std::uint64_t IndexHash(std::string_view key) const { return index_.HashOf(key); }
+  void PrefetchIndex(std::uint64_t hash) const { index_.Prefetch(hash); }
 
   // Room for `count` more entries without the index growing.
   void Reserve(std::size_t count) { index_.Reserve(index_.Size() + count); }
