@@ -150,15 +150,16 @@ bool Dictionary::AddEntry(std::u16string_view line) {
   key_.resize(entry->key.size());
   for (std::size_t i = 0; i < entry->key.size(); ++i) key_[i] = static_cast<char>(entry->key[i] & 0xFF);
   // The key's place in the index is fetched while the value is converted.
-  const std::uint64_t hash = table_.IndexHash(key_);
-  if (storeKind_ != kFastArrayStore) table_.PrefetchIndex(hash);
+  const bool hashTable = storeKind_ != kFastArrayStore;
+  const std::uint64_t hash = hashTable ? table_.IndexHash(key_) : 0;
+  if (hashTable) table_.PrefetchIndex(hash);
   Region& memory = table_.Memory();
   char16_t* room = memory.Room(entry->value.size());
   UnicodeRun value = memory.Keep(DictionaryEntry::ConvertEscapeSequences(entry->value, room));
-  if (storeKind_ == kFastArrayStore) {
-    fastArray_->Add(key_, std::move(value));
-  } else {
+  if (hashTable) {
     table_.Replace(key_, std::move(value), hash);
+  } else {
+    fastArray_->Add(key_, std::move(value));
   }
   return true;
 }
