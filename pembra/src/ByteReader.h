@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "Scan.h"
+
 namespace pembra {
 
 // Byte order of a binary dictionary's integers, from its header's endian byte.
@@ -89,11 +91,7 @@ inline void DecodeUnits(const std::uint8_t* bytes, std::size_t count, ByteOrder 
     std::memcpy(units, bytes, 2 * count);
     return;
   }
-  for (std::size_t i = 0; i < count; ++i) {
-    std::uint16_t unit;
-    std::memcpy(&unit, bytes + 2 * i, 2);
-    units[i] = static_cast<char16_t>(__builtin_bswap16(unit));
-  }
+  scan::SwapUnits(bytes, count, units);
 }
 
 }  // namespace pembra_private

@@ -1,5 +1,6 @@
 #include "CharacterEntities.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -157,9 +158,9 @@ int HexValue(char16_t c) {
 // those can fit, and the first that fits decides.
 struct EntitiesByLetter {
   EntitiesByLetter() {
-    for (const CharEntity& entity : kEntities) lists[entity.name[0]].push_back(&entity);
+    for (const CharEntity& entity : kEntities) lists[entity.name[0]].push_back(entity);
   }
-  std::vector<const CharEntity*> lists[128];
+  std::vector<CharEntity> lists[128];  // copies, read one after the other
 };
 
 }  // namespace
@@ -169,12 +170,14 @@ std::size_t MatchEntity(std::u16string_view text, std::size_t start, char16_t& c
   const std::size_t open = start + 2;  // just past "#{"
   const std::u16string_view rest = text.substr(open);
   if (!rest.empty() && rest[0] < 128) {
-    for (const CharEntity* entity : byLetter.lists[rest[0]]) {
-      if (rest.substr(0, entity->name.size()) != entity->name) continue;
+    for (const CharEntity& entity : byLetter.lists[rest[0]]) {
+      // The first letter is the list's own.
+      const std::size_t size = entity.name.size();
+      if (rest.size() < size || !std::equal(entity.name.begin() + 1, entity.name.end(), rest.begin() + 1)) continue;
       // The first name that fits decides: its brace must follow directly.
-      const std::size_t close = open + entity->name.size();
+      const std::size_t close = open + size;
       if (close >= text.size() || text[close] != u'}') return 0;
-      code = entity->code;
+      code = entity.code;
       return close + 1 - start;
     }
   }

@@ -32,7 +32,13 @@ DictionaryReader::Result UnicodeReader::ReadALine() {
   const std::size_t length = scan::FindUnicodeLineEnd(start, left, in_.Order() != HostByteOrder());
   const bool ended = length < left && DecodeU16(start + 2 * length, in_.Order()) != 0;  // by a line end
   in_.Skip(2 * (length < left ? length + 1 : length));  // the line and what ended it
-  DecodeUnits(start, length, in_.Order(), LineRoom(length));
+  if (in_.Order() == HostByteOrder() && reinterpret_cast<std::uintptr_t>(start) % alignof(char16_t) == 0) {
+    lineUnits_ = reinterpret_cast<const char16_t*>(start);  // read where it is
+    lineLength_ = length;
+  } else {
+    lineUnits_ = nullptr;
+    DecodeUnits(start, length, in_.Order(), LineRoom(length));
+  }
   if (length == 0) return ended ? Result::kLine : Result::kEnd;
   return Result::kLine;
 }

@@ -32,7 +32,7 @@ class DictionaryReader {
   // when nothing was collected before it, the result is kEnd.
   virtual Result ReadALine() = 0;
   // The line read last, without its end; valid until the next ReadALine.
-  std::u16string_view Line() const { return {line_.data(), lineLength_}; }
+  std::u16string_view Line() const { return {lineUnits_ != nullptr ? lineUnits_ : line_.data(), lineLength_}; }
 
  protected:
   explicit DictionaryReader(ByteReader in) : in_(in) { line_.resize(256); }
@@ -42,6 +42,7 @@ class DictionaryReader {
   ByteReader in_;
   std::u16string line_;  // grows, never shrinks
   std::size_t lineLength_ = 0;
+  const char16_t* lineUnits_ = nullptr;  // the line where it is in the text, or null: in line_
 };
 
 // UTF-16 units stored little-endian. A lone last byte is not a character.

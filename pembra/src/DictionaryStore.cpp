@@ -101,7 +101,15 @@ void Dictionary::ReadBinary(const RefPtr<ByteBuffer>& bytes) {
     ReadVersion2(in, minor >= 1, bytes);
   } else if (major == 1 && (minor == 0 || minor == 5)) {
     if (minor == 0) table_.Reserve(bytes->Size() / kBytesPerEntryGuess);
-    if (!(minor == 0 ? ReadVersion10Body(in, target) : ReadVersion15Body(in, target))) valid_ = false;
+    bool read = false;
+    try {
+      read = minor == 0 ? ReadVersion10Body(in, target) : ReadVersion15Body(in, target);
+    } catch (...) {
+      table_.IndexGroups();  // the entries read before the failure stay
+      throw;
+    }
+    table_.IndexGroups();
+    if (!read) valid_ = false;
   }
   // Other versions are not read; the dictionary stays as it was.
 }
@@ -141,13 +149,17 @@ bool Dictionary::AddEntry(std::u16string_view line) {
   // Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
   key_.resize(entry->key.size());
   for (std::size_t i = 0; i < entry->key.size(); ++i) key_[i] = static_cast<char>(entry->key[i] & 0xFF);
+  // The key's place in the index is fetched while the value is converted.
+  const bool hashTable = storeKind_ != kFastArrayStore;
+  const std::uint64_t hash = hashTable ? table_.IndexHash(key_) : 0;
+  if (hashTable) table_.PrefetchIndex(hash);
   Region& memory = table_.Memory();
   char16_t* room = memory.Room(entry->value.size());
   UnicodeRun value = memory.Keep(DictionaryEntry::ConvertEscapeSequences(entry->value, room));
-  if (storeKind_ == kFastArrayStore) {
-    fastArray_->Add(key_, std::move(value));
+  if (hashTable) {
+    table_.Replace(key_, std::move(value), hash);
   } else {
-    table_.Replace(key_, std::move(value));
+    fastArray_->Add(key_, std::move(value));
   }
   return true;
 }

@@ -94,17 +94,20 @@ bool DecodeUtf8(const std::uint8_t* bytes, std::size_t length, char16_t* out, st
   std::size_t i = 0;
   std::size_t n = 0;
   while (i < length) {
-    const std::size_t ascii = scan::FindNonAscii(bytes + i, length - i);
-    scan::Widen(bytes + i, ascii, out + n);
+    const std::size_t ascii = scan::WidenAscii(bytes + i, length - i, out + n);
     i += ascii, n += ascii;
     if (i == length) break;
     const std::uint8_t lead = bytes[i];
+    if (lead >= 0xC2 && lead <= 0xDF) {  // two bytes, the most common
+      if (length - i < 2 || !Continuation(bytes[i + 1])) return false;
+      out[n++] = static_cast<char16_t>(((lead & 0x1F) << 6) | (bytes[i + 1] & 0x3F));
+      i += 2;
+      continue;
+    }
     std::size_t count;
     std::uint32_t code;
     std::uint8_t low = 0x80, high = 0xBF;  // the bounds of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      count = 2, code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
+    if (lead >= 0xE0 && lead <= 0xEF) {
       count = 3, code = lead & 0x0F;
       if (lead == 0xE0) low = 0xA0;   // overlong
       if (lead == 0xED) high = 0x9F;  // surrogates
@@ -150,8 +153,7 @@ bool EightBitText::Decode(const std::uint8_t* bytes, std::size_t length, std::u1
     asciiAsIs_ = converter_->Convert(ascii, sizeof ascii, converted_) && converted_.size() == sizeof ascii &&
                  std::equal(converted_.begin(), converted_.end(), ascii);
   }
-  if (asciiAsIs_ && scan::FindNonAscii(bytes, length) == length) {
-    scan::Widen(bytes, length, units);
+  if (asciiAsIs_ && scan::WidenAscii(bytes, length, units) == length) {
     count = length;
     return true;
   }
@@ -170,9 +172,7 @@ bool EightBitText::Decode(const std::uint8_t* bytes, std::size_t length, std::u1
   std::size_t i = 0;
   while (i < length) {
     if (table_->asciiAsIs) {
-      const std::size_t ascii = scan::FindNonAscii(bytes + i, length - i);
-      scan::Widen(bytes + i, ascii, units + i);
-      i += ascii;
+      i += scan::WidenAscii(bytes + i, length - i, units + i);
       if (i == length) break;
     }
     units[i] = table_->units[bytes[i]];

@@ -59,8 +59,7 @@ std::size_t DictionaryEntry::ConvertEscapeSequences(std::u16string_view text, ch
   std::size_t i = 0;
   while (i < text.size()) {
     // Text up to the next character that may begin an escape or an entity stays as it is.
-    const std::size_t plain = scan::FindAny<char16_t>(text.data() + i, text.size() - i, u'\\', u'^', u'#');
-    std::copy_n(text.data() + i, plain, out + n);
+    const std::size_t plain = scan::CopyUntilAny<char16_t>(text.data() + i, text.size() - i, out + n, u'\\', u'^', u'#');
     i += plain, n += plain;
     if (i == text.size()) break;
     const char16_t c = text[i];

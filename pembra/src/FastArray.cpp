@@ -102,10 +102,10 @@ FastArray::ReadResult FastArray::Commit(cFarray segment, const std::vector<Accel
     for (std::uint32_t i = 0; i < record.count; ++i) {
       const std::uint32_t local = LocalId(record, i, segment.order);
       if (dropped[local]) continue;
-      segment.acceleratorIds[filled[record.bucket]++] = {segment.idBase + local, segment.keyTags[local]};
+      segment.acceleratorIds[filled[record.bucket]++] = {segment.idBase + local, 0};
     }
   }
-  std::vector<std::uint32_t>().swap(segment.keyTags);
+  segment.bucketTagged.assign(kBucketCount, false);
   totalIds_ += segment.entryCount;
   liveEntries_ += segment.liveCount;
   segments_.push_back(std::move(segment));
@@ -144,6 +144,7 @@ std::int64_t FastArray::FindInBucket(unsigned bucket, std::string_view key) cons
   std::int64_t found = -1;
   for (const cFarray& segment : segments_) {
     if (segment.bucketStarts.empty()) continue;
+    segment.TagBucket(bucket);
     for (std::uint32_t i = segment.bucketStarts[bucket]; i < segment.bucketStarts[bucket + 1]; ++i) {
       if (matches(segment.acceleratorIds[i])) {
         found = segment.acceleratorIds[i].id;

@@ -54,11 +54,12 @@ struct cFarray {
   const std::uint8_t* extraPart = nullptr;
 
   // A file's part of the accelerator: the ids of bucket b, in the file's order,
-  // are acceleratorIds[bucketStarts[b] .. bucketStarts[b + 1]).
+  // are acceleratorIds[bucketStarts[b] .. bucketStarts[b + 1]). Their key tags
+  // are taken at the first search of their bucket (TagBucket), not for every key
+  // of a file while it is read.
   std::vector<std::uint32_t> bucketStarts;
-  std::vector<AcceleratorId> acceleratorIds;
-  // The tag of each entry's key, while the segment is read.
-  std::vector<std::uint32_t> keyTags;
+  mutable std::vector<AcceleratorId> acceleratorIds;
+  mutable std::vector<bool> bucketTagged;
 
   // A segment of added entries: its keys.
   std::string addedKeys;
@@ -82,6 +83,8 @@ struct cFarray {
   void OverrideValue(std::uint32_t local, UnicodeRun value);
   // A merged entry whose key was already in the store: key and value length 0.
   void Drop(std::uint32_t local);
+  // Sets the key tags of the ids of `bucket`, once.
+  void TagBucket(unsigned bucket) const;
 };
 
 // An accelerator record of a file: the ids (local to the segment) of one

@@ -39,7 +39,31 @@ void TakeValues(const RefPtr<ByteBuffer>& file, const std::uint8_t* blob, std::u
   segment.valueOwner = units;
 }
 
+// Every key and value of the segment lies inside its blob, and every value
+// begins on a whole unit. One loop per byte order, so that each is a plain pass.
+template <ByteOrder kOrder>
+bool CheckTables(const cFarray& segment, std::uint32_t keyBlobSize, std::uint32_t valueBlobSize) {
+  bool fits = true;
+  for (std::uint32_t i = 0; i < segment.entryCount; ++i) {
+    if (segment.hasKeys) {
+      fits &= Fits(DecodeU32(segment.keyOffsetTable + 4 * i, kOrder), DecodeU16(segment.keyLengthTable + 2 * i, kOrder),
+                   keyBlobSize);
+    }
+    const std::uint32_t valueOffset = DecodeU32(segment.valueOffsetTable + 4 * i, kOrder);
+    fits &= valueOffset % 2 == 0 && Fits(valueOffset, DecodeU16(segment.valueLengthTable + 2 * i, kOrder), valueBlobSize);
+  }
+  return fits;
+}
+
 }  // namespace
+
+void cFarray::TagBucket(unsigned bucket) const {
+  if (bucketTagged[bucket]) return;
+  for (std::uint32_t i = bucketStarts[bucket]; i < bucketStarts[bucket + 1]; ++i) {
+    acceleratorIds[i].keyTag = KeyTag(Key(acceleratorIds[i].id - idBase));
+  }
+  bucketTagged[bucket] = true;
+}
 
 UnicodeRun cFarray::Value(std::uint32_t local) const {
   if (local < valueOverrides.size() && valueOverrides[local]) return *valueOverrides[local];
@@ -113,20 +137,9 @@ bool ReadSegment(ByteReader& in, const RefPtr<ByteBuffer>& file, cFarray& segmen
   if (!in.ReadBytes(valueBlobSize, values)) return false;
   segment.keyBlob = reinterpret_cast<const char*>(keys);
 
-  if (segment.hasKeys) segment.keyTags.resize(count);
-  for (std::uint32_t i = 0; i < count; ++i) {
-    if (segment.hasKeys) {
-      if (!Fits(DecodeU32(segment.keyOffsetTable + 4 * i, segment.order), segment.KeyLength(i), keyBlobSize)) {
-        return false;
-      }
-      segment.keyTags[i] = KeyTag(segment.Key(i));
-    }
-    // Values are whole UTF-16 units of the blob.
-    const std::uint32_t valueOffset = DecodeU32(segment.valueOffsetTable + 4 * i, segment.order);
-    if (valueOffset % 2 != 0 ||
-        !Fits(valueOffset, DecodeU16(segment.valueLengthTable + 2 * i, segment.order), valueBlobSize)) {
-      return false;
-    }
+  if (!(segment.order == ByteOrder::kBig ? CheckTables<ByteOrder::kBig>(segment, keyBlobSize, valueBlobSize)
+                                          : CheckTables<ByteOrder::kLittle>(segment, keyBlobSize, valueBlobSize))) {
+    return false;
   }
 
   records.clear();

@@ -47,8 +47,8 @@ void HashTableGeneric::Link(KeyIndex::Position position, std::string_view key, U
   index_.Put(position, entry);
 }
 
-void HashTableGeneric::Replace(std::string_view key, UnicodeRun value) {
-  const KeyIndex::Position position = index_.Locate(key);
+void HashTableGeneric::Replace(std::string_view key, UnicodeRun value, std::uint64_t hash) {
+  const KeyIndex::Position position = index_.Locate(key, hash);
   if (DictionaryEntry* first = index_.At(position)) {
     KeepOwnerOf(value);
     first->SetValue(value);
@@ -69,9 +69,25 @@ void HashTableGeneric::Group::Add(std::string_view key, UnicodeRun value) {
   // An entry outside the bucket of its key is never found. Within the group the
   // earlier entry of a key comes first in the chain.
   if (HashFunc(key) != bucket_) return;
-  const KeyIndex::Position position = table_.index_.Locate(key);
-  const DictionaryEntry* current = table_.index_.At(position);
-  if (current == nullptr || current->serial_ < firstSerial_) table_.index_.Put(position, entry);
+  if (table_.groupEntriesCount_ == kGroupEntriesAhead) table_.IndexOldestGroupEntry();
+  const std::uint64_t hash = table_.index_.HashOf(entry->Key());
+  table_.index_.Prefetch(hash);
+  table_.groupEntries_[(table_.groupEntriesFirst_ + table_.groupEntriesCount_++) % kGroupEntriesAhead] = {
+      entry, entry->Key(), hash, firstSerial_};
+}
+
+void HashTableGeneric::IndexOldestGroupEntry() {
+  const GroupEntry& pending = groupEntries_[groupEntriesFirst_];
+  groupEntriesFirst_ = (groupEntriesFirst_ + 1) % kGroupEntriesAhead;
+  --groupEntriesCount_;
+  const KeyIndex::Position position = index_.Locate(pending.key, pending.hash);
+  const DictionaryEntry* current = index_.At(position);
+  // The earlier entry of a key within a group wins; a later group goes in front.
+  if (current == nullptr || current->serial_ < pending.firstSerial) index_.Put(position, pending.entry);
+}
+
+void HashTableGeneric::IndexGroups() {
+  while (groupEntriesCount_ > 0) IndexOldestGroupEntry();
 }
 
 }  // namespace pembra_private

@@ -47,12 +47,22 @@ class HashTableGeneric {
     DictionaryEntry* last_ = nullptr;  // the group's last entry so far
   };
   Group InFrontOf(unsigned bucket) { return Group(*this, bucket); }
+  // Indexes the entries that groups added and have not indexed yet. Entries join
+  // their chains at once, the index (and so Find) a few entries later, so that
+  // the index's memory is fetched meanwhile.
+  void IndexGroups();
 
   // The first entry of the key's chain that has the key, or null.
   const DictionaryEntry* Find(std::string_view key) const { return index_.Find(key); }
   // The later of two text lines with one key wins: the first entry of the key's
   // chain that has the key takes the value; without one, Insert.
-  void Replace(std::string_view key, UnicodeRun value);
+  void Replace(std::string_view key, UnicodeRun value) { Replace(key, std::move(value), IndexHash(key)); }
+  // Replace with the key's IndexHash.
+  void Replace(std::string_view key, UnicodeRun value, std::uint64_t hash);
+  // The hash by which the index finds a key. PrefetchIndex starts fetching its
+  // place, so that a Replace a little later does not wait for memory.
+  std::uint64_t IndexHash(std::string_view key) const { return index_.HashOf(key); }
+  void PrefetchIndex(std::uint64_t hash) const { index_.Prefetch(hash); }
 
   // Room for `count` more entries without the index growing.
   void Reserve(std::size_t count) { index_.Reserve(index_.Size() + count); }
@@ -73,7 +83,23 @@ class HashTableGeneric {
   // A copy of the key's bytes that lives as long as the table.
   std::string_view KeepKey(std::string_view key);
 
+  // An entry of a group on its way to the index.
+  struct GroupEntry {
+    DictionaryEntry* entry;
+    std::string_view key;
+    std::uint64_t hash;         // in the index
+    std::uint32_t firstSerial;  // of its group
+  };
+  // Indexes the oldest entry on its way.
+  void IndexOldestGroupEntry();
+
   std::array<DictionaryEntry*, kBucketCount> buckets_{};
+  // Entries join the index this many places after they were added, their slots
+  // fetched meanwhile.
+  static constexpr std::size_t kGroupEntriesAhead = 16;
+  std::array<GroupEntry, kGroupEntriesAhead> groupEntries_{};
+  std::size_t groupEntriesFirst_ = 0;
+  std::size_t groupEntriesCount_ = 0;
   std::size_t count_ = 0;
   std::vector<RefPtr<const RefCountObj>> valueOwners_;  // each once or a few times
   KeyIndex index_;

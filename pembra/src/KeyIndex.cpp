@@ -55,8 +55,9 @@ std::uint64_t ProcessSeed() {
 
 KeyIndex::KeyIndex() : slots_(kInitialSlots), seed_(ProcessSeed()) {}
 
-KeyIndex::Position KeyIndex::Locate(std::string_view key) const {
-  const std::uint64_t hash = HashBytes(key, seed_);
+std::uint64_t KeyIndex::HashOf(std::string_view key) const { return HashBytes(key, seed_); }
+
+KeyIndex::Position KeyIndex::Locate(std::string_view key, std::uint64_t hash) const {
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = static_cast<std::size_t>(hash) & mask;; i = (i + 1) & mask) {
     ++probes_;

@@ -42,7 +42,7 @@ void* AllocateLarge(std::size_t bytes, bool zeroed) {
       if (it->second != size) continue;
       void* block = it->first;
       blocks.erase(it);
-      if (zeroed) std::memset(block, 0, size);
+      if (zeroed) std::memset(block, 0, bytes);  // only what the caller asked for is used
       return block;
     }
   }

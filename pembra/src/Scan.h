@@ -39,33 +39,64 @@ std::size_t FindAny(const Item* p, std::size_t n, Item a, Item b, Item c) {
   return n;
 }
 
-// The index of the first byte in [0, n) above 0x7F; n when none is.
-inline std::size_t FindNonAscii(const std::uint8_t* p, std::size_t n) {
+// Copies the items of [0, n) before the first one equal to a, b or c (or all n)
+// to `out`, and returns how many. `out` has room for n items; the items past
+// those returned may be overwritten.
+template <class Item>
+std::size_t CopyUntilAny(const Item* p, std::size_t n, Item* out, Item a, Item b, Item c) {
+  static_assert(sizeof(Item) == 1 || sizeof(Item) == 2);
   std::size_t i = 0;
 #if defined(__SSE2__)
-  for (; i + 16 <= n; i += 16) {
-    const int high = _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)));
-    if (high != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(high)));
+  constexpr std::size_t kPerLoad = 16 / sizeof(Item);
+  const auto lanes = [](Item item) {
+    return sizeof(Item) == 1 ? _mm_set1_epi8(static_cast<char>(item)) : _mm_set1_epi16(static_cast<short>(item));
+  };
+  const auto equal = [](__m128i x, __m128i y) {
+    return sizeof(Item) == 1 ? _mm_cmpeq_epi8(x, y) : _mm_cmpeq_epi16(x, y);
+  };
+  const __m128i va = lanes(a), vb = lanes(b), vc = lanes(c);
+  for (; i + kPerLoad <= n; i += kPerLoad) {
+    // Stored before they are checked: a store costs less than a branch.
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), x);
+    const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(equal(x, va), equal(x, vb)), equal(x, vc)));
+    if (hits != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits))) / sizeof(Item);
   }
 #endif
-  for (; i < n; ++i) {
-    if (p[i] > 0x7F) return i;
-  }
-  return n;
+  for (; i < n && p[i] != a && p[i] != b && p[i] != c; ++i) out[i] = p[i];
+  return i;
 }
 
-// Each of n bytes as a unit of the same value.
-inline void Widen(const std::uint8_t* p, std::size_t n, char16_t* out) {
+// Widens the bytes up to the first one above 0x7F (or all n) into units of the
+// same value at `out`, and returns how many. `out` has room for n units; the
+// units past those returned may be overwritten.
+inline std::size_t WidenAscii(const std::uint8_t* p, std::size_t n, char16_t* out) {
   std::size_t i = 0;
 #if defined(__SSE2__)
   const __m128i zero = _mm_setzero_si128();
   for (; i + 16 <= n; i += 16) {
+    // Stored before they are checked: a store costs less than a branch.
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(x, zero));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(x, zero));
+    const int high = _mm_movemask_epi8(x);
+    if (high != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(high)));
   }
 #endif
-  for (; i < n; ++i) out[i] = p[i];
+  for (; i < n && p[i] <= 0x7F; ++i) out[i] = p[i];
+  return i;
+}
+
+// n 16-bit units at `p` with their two bytes exchanged, to `out`.
+inline void SwapUnits(const std::uint8_t* p, std::size_t n, char16_t* out) {
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  for (; i + 8 <= n; i += 8) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2 * i));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_or_si128(_mm_slli_epi16(x, 8), _mm_srli_epi16(x, 8)));
+  }
+#endif
+  for (; i < n; ++i) out[i] = static_cast<char16_t>((p[2 * i] << 8) | p[2 * i + 1]);
 }
 
 // The index of the first of n UTF-16 units stored at `p` (bytes swapped when

@@ -167,4 +167,17 @@ TEST(pembraEscapeSequences, OnePassGivesWhatTwoPassesGive) {
   }
 }
 
+// Plain text is copied many units at a time: every escape and entity gives the
+// same at every place in a longer text, at the edges of those units included.
+TEST(pembraEscapeSequences, LongTextsGiveWhatTwoPassesGive) {
+  for (const char16_t* special : {u"\\n", u"^Q", u"^x", u"\\\\", u"#{amp}", u"#{U+263A}", u"#{}", u"\\#{lt}", u"^"}) {
+    for (std::size_t before = 0; before < 26; ++before) {
+      for (std::size_t after : {0u, 1u, 7u, 8u, 9u, 17u}) {
+        const std::u16string text = std::u16string(before, u'a') + special + std::u16string(after, u'\u00E9');
+        ASSERT_EQ(DictionaryEntry::ConvertEscapeSequences(text), EscapesThenEntities(text)) << Printable(text);
+      }
+    }
+  }
+}
+
 }  // namespace

@@ -121,4 +121,39 @@ TEST(pembraTextEncoding, Utf8DecodingAgreesWithTheConverterOnEverySequence) {
   }
 }
 
+// Readers widen ASCII sixteen bytes at a time: a character of several bytes, or a
+// byte that is none, decodes as the converter says at every place in a line,
+// across the edge of those sixteen bytes included.
+TEST(pembraTextEncoding, LongLinesDecodeAsTheConverterSaysAtEveryPlace) {
+  struct Case {
+    const char* encoding;
+    std::string character;
+  };
+  const Case cases[] = {{"UTF-8", "\xC3\xA9"}, {"UTF-8", "\xE2\x82\xAC"}, {"UTF-8", "\xF0\x9F\x98\x80"},
+                        {"UTF-8", "\xC3"},     {"UTF-8", "\xE2\x82"},     {"UTF-8", "\x80"},
+                        {"MACINTOSH", "\x8E"}, {"ISO-8859-1", "\xE9"}};
+  for (const Case& c : cases) {
+    pembra_private::EightBitText text(c.encoding);
+    // Enough lines first that table encodings decode by their table.
+    for (int warm = 0; warm < 100; ++warm) {
+      std::u16string buffer;
+      std::size_t count = 0;
+      text.Decode(reinterpret_cast<const std::uint8_t*>("caf\x8E"), 4, buffer, count);
+    }
+    for (std::size_t before = 0; before < 34; ++before) {
+      for (std::size_t after : {0u, 1u, 15u, 16u, 17u}) {
+        const std::string bytes = std::string(before, 'a') + c.character + std::string(after, 'z') + c.character;
+        std::u16string expected, buffer;
+        std::size_t count = 0;
+        const bool ok = os::ConvertTextToUnicode(c.encoding, bytes.data(), bytes.size(), expected);
+        ASSERT_EQ(text.Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), buffer, count), ok)
+            << c.encoding << " " << before << " " << after;
+        if (ok) {
+          ASSERT_EQ(buffer.substr(0, count), expected) << c.encoding << " " << before << " " << after;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
