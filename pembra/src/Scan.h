@@ -12,25 +12,44 @@
 
 namespace pembra_private::scan {
 
+#if defined(__SSE2__)
+// Compares sixteen bytes of items with three items at once.
+template <class Item>
+class AnyOfThree {
+ public:
+  static_assert(sizeof(Item) == 1 || sizeof(Item) == 2);
+  static constexpr std::size_t kPerLoad = 16 / sizeof(Item);
+
+  AnyOfThree(Item a, Item b, Item c) : a_(Lanes(a)), b_(Lanes(b)), c_(Lanes(c)) {}
+
+  // The index in x of the first item equal to one of the three; kPerLoad when none is.
+  std::size_t First(__m128i x) const {
+    const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(Equal(x, a_), Equal(x, b_)), Equal(x, c_)));
+    return hits == 0 ? kPerLoad : static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits))) / sizeof(Item);
+  }
+
+ private:
+  static __m128i Lanes(Item item) {
+    return sizeof(Item) == 1 ? _mm_set1_epi8(static_cast<char>(item)) : _mm_set1_epi16(static_cast<short>(item));
+  }
+  static __m128i Equal(__m128i x, __m128i y) {
+    return sizeof(Item) == 1 ? _mm_cmpeq_epi8(x, y) : _mm_cmpeq_epi16(x, y);
+  }
+
+  __m128i a_, b_, c_;
+};
+#endif
+
 // The index of the first item in [0, n) equal to a, b or c; n when none is.
 // Items are bytes or UTF-16 units.
 template <class Item>
 std::size_t FindAny(const Item* p, std::size_t n, Item a, Item b, Item c) {
-  static_assert(sizeof(Item) == 1 || sizeof(Item) == 2);
   std::size_t i = 0;
 #if defined(__SSE2__)
-  constexpr std::size_t kPerLoad = 16 / sizeof(Item);
-  const auto lanes = [](Item item) {
-    return sizeof(Item) == 1 ? _mm_set1_epi8(static_cast<char>(item)) : _mm_set1_epi16(static_cast<short>(item));
-  };
-  const auto equal = [](__m128i x, __m128i y) {
-    return sizeof(Item) == 1 ? _mm_cmpeq_epi8(x, y) : _mm_cmpeq_epi16(x, y);
-  };
-  const __m128i va = lanes(a), vb = lanes(b), vc = lanes(c);
-  for (; i + kPerLoad <= n; i += kPerLoad) {
-    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-    const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(equal(x, va), equal(x, vb)), equal(x, vc)));
-    if (hits != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits))) / sizeof(Item);
+  const AnyOfThree<Item> match(a, b, c);
+  for (; i + match.kPerLoad <= n; i += match.kPerLoad) {
+    const std::size_t first = match.First(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)));
+    if (first != match.kPerLoad) return i + first;
   }
 #endif
   for (; i < n; ++i) {
@@ -44,23 +63,15 @@ std::size_t FindAny(const Item* p, std::size_t n, Item a, Item b, Item c) {
 // those returned may be overwritten.
 template <class Item>
 std::size_t CopyUntilAny(const Item* p, std::size_t n, Item* out, Item a, Item b, Item c) {
-  static_assert(sizeof(Item) == 1 || sizeof(Item) == 2);
   std::size_t i = 0;
 #if defined(__SSE2__)
-  constexpr std::size_t kPerLoad = 16 / sizeof(Item);
-  const auto lanes = [](Item item) {
-    return sizeof(Item) == 1 ? _mm_set1_epi8(static_cast<char>(item)) : _mm_set1_epi16(static_cast<short>(item));
-  };
-  const auto equal = [](__m128i x, __m128i y) {
-    return sizeof(Item) == 1 ? _mm_cmpeq_epi8(x, y) : _mm_cmpeq_epi16(x, y);
-  };
-  const __m128i va = lanes(a), vb = lanes(b), vc = lanes(c);
-  for (; i + kPerLoad <= n; i += kPerLoad) {
+  const AnyOfThree<Item> match(a, b, c);
+  for (; i + match.kPerLoad <= n; i += match.kPerLoad) {
     // Stored before they are checked: a store costs less than a branch.
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), x);
-    const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(equal(x, va), equal(x, vb)), equal(x, vc)));
-    if (hits != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits))) / sizeof(Item);
+    const std::size_t first = match.First(x);
+    if (first != match.kPerLoad) return i + first;
   }
 #endif
   for (; i < n && p[i] != a && p[i] != b && p[i] != c; ++i) out[i] = p[i];
