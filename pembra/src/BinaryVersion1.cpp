@@ -13,9 +13,10 @@ using Group = HashTableGeneric::Group;
 bool AddEntry(const std::uint8_t* key, std::uint32_t keyLength, const std::uint8_t* value,
               std::uint32_t valueLength, const BinaryTarget& target, ByteOrder valueOrder, bool markGivesOrder,
               Group& group) {
-  UnicodeRun text;
+  EntryValue text;
   if (!DecodeBinaryValue(value, valueLength, target, valueOrder, markGivesOrder, text)) return false;
-  group.Add(std::string_view(reinterpret_cast<const char*>(key), keyLength), std::move(text));
+  group.Add(std::string_view(reinterpret_cast<const char*>(key), keyLength), text,
+            HashTableGeneric::KeyBytes::kKept);
   return true;
 }
 

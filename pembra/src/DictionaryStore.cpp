@@ -101,6 +101,7 @@ void Dictionary::ReadBinary(const RefPtr<ByteBuffer>& bytes) {
     ReadVersion2(in, minor >= 1, bytes);
   } else if (major == 1 && (minor == 0 || minor == 5)) {
     if (minor == 0) table_.Reserve(bytes->Size() / kBytesPerEntryGuess);
+    table_.Keep(*bytes);  // keys and values are used where they are
     bool read = false;
     try {
       read = minor == 0 ? ReadVersion10Body(in, target) : ReadVersion15Body(in, target);
@@ -157,7 +158,7 @@ bool Dictionary::AddEntry(std::u16string_view line) {
   char16_t* room = memory.Room(entry->value.size());
   UnicodeRun value = memory.Keep(DictionaryEntry::ConvertEscapeSequences(entry->value, room));
   if (hashTable) {
-    table_.Replace(key_, std::move(value), hash);
+    table_.Replace(key_, value, hash);
   } else {
     fastArray_->Add(key_, std::move(value));
   }
@@ -170,9 +171,7 @@ std::optional<UnicodeRun> Dictionary::Lookup(std::string_view key) const {
     if (!fastArray_->ValidId(id)) return std::nullopt;
     return fastArray_->GetValue(id);
   }
-  const DictionaryEntry* entry = table_.Find(key);
-  if (entry == nullptr) return std::nullopt;
-  return entry->Value();
+  return table_.FindValue(key);
 }
 
 int Dictionary::NumKeys() const {

@@ -62,17 +62,25 @@ void* AllocateLarge(std::size_t bytes, bool zeroed) {
 void FreeLarge(void* block, std::size_t bytes) {
   if (block == nullptr) return;
   const std::size_t size = Rounded(bytes);
+  if (size > kKeptBytes) {
+    ::munmap(block, size);
+    return;
+  }
+  // The block given back last is the likeliest to be asked for again: the oldest
+  // kept blocks make room for it.
+  std::vector<std::pair<void*, std::size_t>> dropped;
   {
     std::lock_guard<std::mutex> lock(FreeBlocks().mutex);
     auto& blocks = FreeBlocks().blocks;
     std::size_t kept = 0;
     for (const auto& free : blocks) kept += free.second;
-    if (kept + size <= kKeptBytes) {
-      blocks.emplace_back(block, size);
-      return;
-    }
+    std::size_t oldest = 0;
+    while (kept + size > kKeptBytes) kept -= blocks[oldest++].second;
+    dropped.assign(blocks.begin(), blocks.begin() + static_cast<std::ptrdiff_t>(oldest));
+    blocks.erase(blocks.begin(), blocks.begin() + static_cast<std::ptrdiff_t>(oldest));
+    blocks.emplace_back(block, size);
   }
-  ::munmap(block, size);
+  for (const auto& [old, oldSize] : dropped) ::munmap(old, oldSize);
 }
 
 Storage::Storage(std::size_t size, std::size_t largeFrom, bool zeroed) : size_(size) {
