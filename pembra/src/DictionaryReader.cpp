@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "Scan.h"
+#include "Utf8Check.h"
 
 namespace pembra_private {
 
@@ -43,20 +44,61 @@ DictionaryReader::Result UnicodeReader::ReadALine() {
   return Result::kLine;
 }
 
-MultibyteReader::MultibyteReader(ByteReader in)
-    : DictionaryReader(in), text_(os::GetApplicationTextEncoding()) {}
+DictionaryReader::Result UnicodeReader::ReadAWrittenLine(WrittenLine& line) {
+  line.bytes = in_.Current();
+  const Result result = ReadALine();
+  line.length = 2 * lineLength_;
+  line.form = in_.Order() == HostByteOrder() ? ValueForm::kHostUnits : ValueForm::kSwappedUnits;
+  line.table = nullptr;
+  return result;
+}
 
-DictionaryReader::Result MultibyteReader::ReadALine() {
-  const std::uint8_t* const start = in_.Current();
+MultibyteReader::MultibyteReader(ByteReader in)
+    : DictionaryReader(in), text_(os::GetApplicationTextEncoding()) {
+  // A text that is all well-formed is so line by line: lines end at ASCII bytes,
+  // never inside a character. A text that is not is converted line by line, so
+  // that the failing line is found.
+  wellFormedUtf8_ = text_.IsUtf8() && IsWellFormedUtf8(in_.Current(), in_.Remaining());
+}
+
+DictionaryReader::Result MultibyteReader::NextLine(const std::uint8_t*& start, std::size_t& length) {
+  start = in_.Current();
   const std::size_t left = in_.Remaining();
-  const std::size_t length = scan::FindAny<std::uint8_t>(start, left, 0, '\n', '\r');
+  length = scan::FindAny<std::uint8_t>(start, left, 0, '\n', '\r');
   const bool ended = length < left && start[length] != 0;  // by a line end, not by NUL or the end
   in_.Skip(length < left ? length + 1 : length);           // the line and what ended it
+  lineUnits_ = nullptr;
   lineLength_ = 0;
-  if (length == 0) return ended ? Result::kLine : Result::kEnd;
+  return length == 0 && !ended ? Result::kEnd : Result::kLine;
+}
+
+DictionaryReader::Result MultibyteReader::Convert(const std::uint8_t* start, std::size_t length) {
   // Exactly the bytes of this line are converted.
-  if (!text_.Decode(start, length, line_, lineLength_)) return Result::kConversionFailed;
+  if (length > 0 && !text_.Decode(start, length, line_, lineLength_)) return Result::kConversionFailed;
   return Result::kLine;
+}
+
+DictionaryReader::Result MultibyteReader::ReadALine() {
+  const std::uint8_t* start = nullptr;
+  std::size_t length = 0;
+  const Result result = NextLine(start, length);
+  return result == Result::kLine ? Convert(start, length) : result;
+}
+
+DictionaryReader::Result MultibyteReader::ReadAWrittenLine(WrittenLine& line) {
+  const Result result = NextLine(line.bytes, line.length);
+  if (result != Result::kLine) return result;
+  line.table = nullptr;
+  if (wellFormedUtf8_) {
+    line.form = ValueForm::kUtf8;
+    return result;
+  }
+  if (line.length > 0 && text_.KeepsAsWritten(line.bytes, line.length, line.table)) {
+    line.form = ValueForm::kBytes;
+    return result;
+  }
+  line.form = ValueForm::kUnits;
+  return Convert(line.bytes, line.length);
 }
 
 }  // namespace pembra_private

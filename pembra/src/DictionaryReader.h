@@ -9,8 +9,20 @@
 
 #include "ByteReader.h"
 #include "EightBitText.h"
+#include "EntryValue.h"
 
 namespace pembra_private {
+
+// A line as the file writes it.
+struct WrittenLine {
+  const std::uint8_t* bytes = nullptr;
+  std::size_t length = 0;  // in bytes
+  // kUtf8 or kBytes: 8-bit text, whose entry is found in the bytes themselves.
+  // kHostUnits or kSwappedUnits: UTF-16, whose units Line() holds.
+  // kUnits: the line had to be converted now; Line() holds it.
+  ValueForm form = ValueForm::kUnits;
+  const char16_t* table = nullptr;  // kBytes: the unit of each byte, or null for the byte's own value
+};
 
 class DictionaryReader {
  public:
@@ -31,6 +43,9 @@ class DictionaryReader {
   // also at U+2028 and U+2029. A NUL or the end of the text ends the last line;
   // when nothing was collected before it, the result is kEnd.
   virtual Result ReadALine() = 0;
+  // The same line, kept as the file writes it where its text can be converted
+  // later, one character at a time.
+  virtual Result ReadAWrittenLine(WrittenLine& line) = 0;
   // The line read last, without its end; valid until the next ReadALine.
   std::u16string_view Line() const { return {lineUnits_ != nullptr ? lineUnits_ : line_.data(), lineLength_}; }
 
@@ -50,6 +65,7 @@ class UnicodeReader : public DictionaryReader {
  public:
   explicit UnicodeReader(ByteReader in) : DictionaryReader(in) { in_.SetByteOrder(ByteOrder::kLittle); }
   Result ReadALine() override;
+  Result ReadAWrittenLine(WrittenLine& line) override;
 };
 
 // UTF-16 units stored big-endian.
@@ -64,9 +80,15 @@ class MultibyteReader : public DictionaryReader {
  public:
   explicit MultibyteReader(ByteReader in);
   Result ReadALine() override;
+  Result ReadAWrittenLine(WrittenLine& line) override;
 
  private:
+  // The next line's bytes; kEnd when there is none.
+  Result NextLine(const std::uint8_t*& start, std::size_t& length);
+  Result Convert(const std::uint8_t* start, std::size_t length);
+
   EightBitText text_;
+  bool wellFormedUtf8_ = false;  // the whole text, checked once
 };
 
 }  // namespace pembra_private

@@ -5,6 +5,9 @@
 
 #include "BinaryFormat.h"
 #include "DictionaryReader.h"
+#include "EightBitText.h"
+#include "EscapeSequences.h"
+#include "Scan.h"
 
 namespace pembra_private {
 
@@ -66,21 +69,30 @@ void Dictionary::ReadBuffer(const RefPtr<ByteBuffer>& bytes) {
       std::memcmp(bytes->Data(), kBinaryMagic.data(), kBinaryMagic.size()) == 0) {
     ReadBinary(bytes);
   } else {
-    ReadText(bytes->Data(), bytes->Size());
+    ReadText(bytes);
   }
 }
 
-void Dictionary::ReadText(const std::uint8_t* data, std::size_t size) {
-  if (storeKind_ == kHashTableStore) table_.Reserve(size / kBytesPerEntryGuess);
-  std::unique_ptr<DictionaryReader> reader = DictionaryReader::Make(data, size);
+void Dictionary::ReadText(const RefPtr<ByteBuffer>& bytes) {
+  if (storeKind_ == kHashTableStore) table_.Reserve(bytes->Size() / kBytesPerEntryGuess);
+  // The hash table keeps the entries of lines as the file writes them, and the
+  // file with them; the version-2 store takes converted values only.
+  const bool asWritten = storeKind_ == kHashTableStore;
+  if (asWritten) table_.Keep(*bytes);
+  std::unique_ptr<DictionaryReader> reader = DictionaryReader::Make(bytes->Data(), bytes->Size());
+  WrittenLine line;
   for (;;) {
-    const DictionaryReader::Result result = reader->ReadALine();
+    const DictionaryReader::Result result = asWritten ? reader->ReadAWrittenLine(line) : reader->ReadALine();
     if (result == DictionaryReader::Result::kEnd) return;
     if (result == DictionaryReader::Result::kConversionFailed) {
       valid_ = false;  // the entries before the line stay
       return;
     }
-    if (!reader->Line().empty()) AddEntry(reader->Line());
+    if (!asWritten || line.form == ValueForm::kUnits) {
+      if (!reader->Line().empty()) AddEntry(reader->Line());
+    } else if (line.length > 0) {
+      AddWrittenLine(line, reader->Line(), *bytes);
+    }
   }
 }
 
@@ -147,22 +159,70 @@ bool Dictionary::AddEntry(std::u16string_view line) {
     valid_ = false;
     return false;
   }
-  // Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
-  key_.resize(entry->key.size());
-  for (std::size_t i = 0; i < entry->key.size(); ++i) key_[i] = static_cast<char>(entry->key[i] & 0xFF);
-  // The key's place in the index is fetched while the value is converted.
-  const bool hashTable = storeKind_ != kFastArrayStore;
-  const std::uint64_t hash = hashTable ? table_.IndexHash(key_) : 0;
-  if (hashTable) table_.PrefetchIndex(hash);
+  NarrowKey(entry->key);
   Region& memory = table_.Memory();
   char16_t* room = memory.Room(entry->value.size());
   UnicodeRun value = memory.Keep(DictionaryEntry::ConvertEscapeSequences(entry->value, room));
-  if (hashTable) {
-    table_.Replace(key_, value, hash);
-  } else {
+  if (storeKind_ == kFastArrayStore) {
     fastArray_->Add(key_, std::move(value));
+  } else {
+    StoreTextEntry(key_, value, HashTableGeneric::KeyBytes::kCopy);
   }
   return true;
+}
+
+void Dictionary::NarrowKey(std::u16string_view key) {
+  // Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
+  key_.resize(key.size());
+  for (std::size_t i = 0; i < key.size(); ++i) key_[i] = static_cast<char>(key[i] & 0xFF);
+}
+
+void Dictionary::StoreTextEntry(std::string_view key, const EntryValue& value, HashTableGeneric::KeyBytes keyBytes) {
+  table_.Replace(key, value, table_.IndexHash(key), keyBytes);
+}
+
+void Dictionary::AddWrittenLine(const WrittenLine& line, std::u16string_view units, const ByteBuffer& file) {
+  // The hat table is chosen at the first text value stored, as when values are
+  // converted as they are read.
+  HatEscapeTableInForce();
+  if (line.form == ValueForm::kHostUnits || line.form == ValueForm::kSwappedUnits) {
+    const std::optional<ParsedEntry> entry = ParseEntry(units);
+    if (!entry) {
+      valid_ = false;
+      return;
+    }
+    NarrowKey(entry->key);
+    // The value's units lie at the same place in the file's line.
+    const std::size_t offset = 2 * static_cast<std::size_t>(entry->value.data() - units.data());
+    StoreTextEntry(key_,
+                   EntryValue::Written(&file, line.bytes + offset, 2 * entry->value.size(), line.form, true),
+                   HashTableGeneric::KeyBytes::kCopy);
+    return;
+  }
+  const std::optional<ParsedEntryOf<char>> entry =
+      ParseEntryLine(std::string_view(reinterpret_cast<const char*>(line.bytes), line.length));
+  if (!entry) {
+    valid_ = false;
+    return;
+  }
+  const auto* keyBytes = reinterpret_cast<const std::uint8_t*>(entry->key.data());
+  std::string_view key = entry->key;
+  HashTableGeneric::KeyBytes storage = HashTableGeneric::KeyBytes::kKept;
+  if (scan::FindHighByte(keyBytes, key.size()) != key.size()) {
+    // A key with characters beyond ASCII keeps the low byte of each of its units.
+    keyUnits_.resize(key.size());
+    std::size_t count = key.size();
+    if (line.form == ValueForm::kUtf8) {
+      DecodeUtf8(keyBytes, key.size(), keyUnits_.data(), count);
+    } else {
+      for (std::size_t i = 0; i < count; ++i) keyUnits_[i] = line.table ? line.table[keyBytes[i]] : keyBytes[i];
+    }
+    NarrowKey({keyUnits_.data(), count});
+    key = key_;
+    storage = HashTableGeneric::KeyBytes::kCopy;
+  }
+  StoreTextEntry(key, EntryValue::Written(&file, entry->value.data(), entry->value.size(), line.form, true, line.table),
+                 storage);
 }
 
 std::optional<UnicodeRun> Dictionary::Lookup(std::string_view key) const {

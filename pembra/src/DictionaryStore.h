@@ -18,10 +18,19 @@
 namespace pembra_private {
 
 // A text entry line split into key and value (views into the line).
-struct ParsedEntry {
-  std::u16string_view key;
-  std::u16string_view value;
+template <class Unit>
+struct ParsedEntryOf {
+  std::basic_string_view<Unit> key;
+  std::basic_string_view<Unit> value;
 };
+using ParsedEntry = ParsedEntryOf<char16_t>;
+
+// Splits a text entry line of UTF-16 units, or of the bytes of an 8-bit encoding
+// whose ASCII characters stand for themselves; nothing when the line is rejected.
+template <class Unit>
+std::optional<ParsedEntryOf<Unit>> ParseEntryLine(std::basic_string_view<Unit> line);
+
+struct WrittenLine;
 
 class Dictionary {
  public:
@@ -65,12 +74,21 @@ class Dictionary {
  private:
   // The store may keep the bytes and use them where they are.
   void ReadBuffer(const RefPtr<ByteBuffer>& bytes);
-  void ReadText(const std::uint8_t* data, std::size_t size);
+  void ReadText(const RefPtr<ByteBuffer>& bytes);
+  // Stores a text entry line kept as `file` writes it, whose units, for UTF-16,
+  // are `units`; a rejected line marks the dictionary invalid.
+  void AddWrittenLine(const WrittenLine& line, std::u16string_view units, const ByteBuffer& file);
+  // Stores `key` -> `value` of a text line: the key's place in the index is
+  // fetched while the caller works on the value.
+  // key_ = the low byte of each unit of `key`.
+  void NarrowKey(std::u16string_view key);
+  void StoreTextEntry(std::string_view key, const EntryValue& value, HashTableGeneric::KeyBytes keyBytes);
   void ReadBinary(const RefPtr<ByteBuffer>& bytes);
   void ReadVersion2(ByteReader& in, bool hasEndianByte, const RefPtr<ByteBuffer>& bytes);
 
   HashTableGeneric table_;  // its memory holds the values converted while reading
   std::string key_;         // the key of the text line being added
+  std::u16string keyUnits_; // room for decoding a key
   std::shared_ptr<FastArray> fastArray_;
   StoreKind storeKind_ = kHashTableStore;
   std::optional<std::string> headerText_;

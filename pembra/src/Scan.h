@@ -98,6 +98,20 @@ inline std::size_t WidenAscii(const std::uint8_t* p, std::size_t n, char16_t* ou
   return i;
 }
 
+// The index of the first byte in [0, n) above 0x7F; n when none is.
+inline std::size_t FindHighByte(const std::uint8_t* p, std::size_t n) {
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  for (; i + 16 <= n; i += 16) {
+    const int high = _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)));
+    if (high != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(high)));
+  }
+#endif
+  for (; i < n && p[i] <= 0x7F; ++i) {
+  }
+  return i;
+}
+
 // n 16-bit units at `p` with their two bytes exchanged, to `out`.
 inline void SwapUnits(const std::uint8_t* p, std::size_t n, char16_t* out) {
   std::size_t i = 0;
