@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "Scan.h"
+#include "TextLineScan.h"
 #include "Utf8Check.h"
 
 namespace pembra_private {
@@ -61,10 +62,15 @@ MultibyteReader::MultibyteReader(ByteReader in)
   wellFormedUtf8_ = text_.IsUtf8() && IsWellFormedUtf8(in_.Current(), in_.Remaining());
 }
 
-DictionaryReader::Result MultibyteReader::NextLine(const std::uint8_t*& start, std::size_t& length) {
+DictionaryReader::Result MultibyteReader::NextLine(const std::uint8_t*& start, std::size_t& length,
+                                                   std::size_t (&quotes)[2]) {
   start = in_.Current();
   const std::size_t left = in_.Remaining();
-  length = scan::FindAny<std::uint8_t>(start, left, 0, '\n', '\r');
+  const TextLineScan scan = ScanTextLine(start, left);
+  length = scan.length;
+  quotes[0] = scan.quotes[0];
+  quotes[1] = scan.quotes[1];
+  highBytes_ = scan.highBytes;
   const bool ended = length < left && start[length] != 0;  // by a line end, not by NUL or the end
   in_.Skip(length < left ? length + 1 : length);           // the line and what ended it
   lineUnits_ = nullptr;
@@ -81,19 +87,21 @@ DictionaryReader::Result MultibyteReader::Convert(const std::uint8_t* start, std
 DictionaryReader::Result MultibyteReader::ReadALine() {
   const std::uint8_t* start = nullptr;
   std::size_t length = 0;
-  const Result result = NextLine(start, length);
+  std::size_t quotes[2];
+  const Result result = NextLine(start, length, quotes);
   return result == Result::kLine ? Convert(start, length) : result;
 }
 
 DictionaryReader::Result MultibyteReader::ReadAWrittenLine(WrittenLine& line) {
-  const Result result = NextLine(line.bytes, line.length);
+  const Result result = NextLine(line.bytes, line.length, line.quotes);
   if (result != Result::kLine) return result;
+  line.highBytes = highBytes_;
   line.table = nullptr;
   if (wellFormedUtf8_) {
     line.form = ValueForm::kUtf8;
     return result;
   }
-  if (line.length > 0 && text_.KeepsAsWritten(line.bytes, line.length, line.table)) {
+  if (line.length > 0 && text_.KeepsAsWritten(line.bytes, line.length, highBytes_, line.table)) {
     line.form = ValueForm::kBytes;
     return result;
   }

@@ -22,6 +22,10 @@ struct WrittenLine {
   // kUnits: the line had to be converted now; Line() holds it.
   ValueForm form = ValueForm::kUnits;
   const char16_t* table = nullptr;  // kBytes: the unit of each byte, or null for the byte's own value
+  // kUtf8 and kBytes: the offsets of the line's first two double quotes that do
+  // not follow a backslash, npos for those it lacks.
+  std::size_t quotes[2] = {std::string_view::npos, std::string_view::npos};
+  bool highBytes = true;  // kUtf8 and kBytes: a byte of the line may be above 0x7F
 };
 
 class DictionaryReader {
@@ -83,12 +87,14 @@ class MultibyteReader : public DictionaryReader {
   Result ReadAWrittenLine(WrittenLine& line) override;
 
  private:
-  // The next line's bytes; kEnd when there is none.
-  Result NextLine(const std::uint8_t*& start, std::size_t& length);
+  // The next line's bytes and the first two double quotes in it that do not
+  // follow a backslash; kEnd when there is none.
+  Result NextLine(const std::uint8_t*& start, std::size_t& length, std::size_t (&quotes)[2]);
   Result Convert(const std::uint8_t* start, std::size_t length);
 
   EightBitText text_;
   bool wellFormedUtf8_ = false;  // the whole text, checked once
+  bool highBytes_ = false;       // a byte of the last line is above 0x7F
 };
 
 }  // namespace pembra_private

@@ -81,19 +81,30 @@ void Dictionary::ReadText(const RefPtr<ByteBuffer>& bytes) {
   if (asWritten) table_.Keep(*bytes);
   std::unique_ptr<DictionaryReader> reader = DictionaryReader::Make(bytes->Data(), bytes->Size());
   WrittenLine line;
-  for (;;) {
-    const DictionaryReader::Result result = asWritten ? reader->ReadAWrittenLine(line) : reader->ReadALine();
-    if (result == DictionaryReader::Result::kEnd) return;
-    if (result == DictionaryReader::Result::kConversionFailed) {
-      valid_ = false;  // the entries before the line stay
-      return;
+  // Entries join the index a few lines after they are read; all have joined when
+  // reading ends, however it ends.
+  readingText_ = true;
+  try {
+    for (;;) {
+      const DictionaryReader::Result result = asWritten ? reader->ReadAWrittenLine(line) : reader->ReadALine();
+      if (result == DictionaryReader::Result::kEnd) break;
+      if (result == DictionaryReader::Result::kConversionFailed) {
+        valid_ = false;  // the entries before the line stay
+        break;
+      }
+      if (!asWritten || line.form == ValueForm::kUnits) {
+        if (!reader->Line().empty()) AddEntry(reader->Line());
+      } else if (line.length > 0) {
+        AddWrittenLine(line, reader->Line(), *bytes);
+      }
     }
-    if (!asWritten || line.form == ValueForm::kUnits) {
-      if (!reader->Line().empty()) AddEntry(reader->Line());
-    } else if (line.length > 0) {
-      AddWrittenLine(line, reader->Line(), *bytes);
-    }
+  } catch (...) {
+    readingText_ = false;
+    table_.FlushReplacements();
+    throw;
   }
+  readingText_ = false;
+  table_.FlushReplacements();
 }
 
 void Dictionary::ReadBinary(const RefPtr<ByteBuffer>& bytes) {
@@ -178,7 +189,11 @@ void Dictionary::NarrowKey(std::u16string_view key) {
 }
 
 void Dictionary::StoreTextEntry(std::string_view key, const EntryValue& value, HashTableGeneric::KeyBytes keyBytes) {
-  table_.Replace(key, value, table_.IndexHash(key), keyBytes);
+  if (readingText_) {
+    table_.ReplaceSoon(key, value, keyBytes);
+  } else {
+    table_.Replace(key, value, table_.IndexHash(key), keyBytes);
+  }
 }
 
 void Dictionary::AddWrittenLine(const WrittenLine& line, std::u16string_view units, const ByteBuffer& file) {
@@ -200,7 +215,8 @@ void Dictionary::AddWrittenLine(const WrittenLine& line, std::u16string_view uni
     return;
   }
   const std::optional<ParsedEntryOf<char>> entry =
-      ParseEntryLine(std::string_view(reinterpret_cast<const char*>(line.bytes), line.length));
+      ParseEntryLine(std::string_view(reinterpret_cast<const char*>(line.bytes), line.length), line.quotes[0],
+                     line.quotes[1]);
   if (!entry) {
     valid_ = false;
     return;
@@ -208,7 +224,7 @@ void Dictionary::AddWrittenLine(const WrittenLine& line, std::u16string_view uni
   const auto* keyBytes = reinterpret_cast<const std::uint8_t*>(entry->key.data());
   std::string_view key = entry->key;
   HashTableGeneric::KeyBytes storage = HashTableGeneric::KeyBytes::kKept;
-  if (scan::FindHighByte(keyBytes, key.size()) != key.size()) {
+  if (line.highBytes && scan::FindHighByte(keyBytes, key.size()) != key.size()) {
     // A key with characters beyond ASCII keeps the low byte of each of its units.
     keyUnits_.resize(key.size());
     std::size_t count = key.size();

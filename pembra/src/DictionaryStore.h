@@ -29,6 +29,11 @@ using ParsedEntry = ParsedEntryOf<char16_t>;
 // whose ASCII characters stand for themselves; nothing when the line is rejected.
 template <class Unit>
 std::optional<ParsedEntryOf<Unit>> ParseEntryLine(std::basic_string_view<Unit> line);
+// The same, given the line's first double quote not after a backslash (`open`)
+// and the next one (`close`), either npos when there is none.
+template <class Unit>
+std::optional<ParsedEntryOf<Unit>> ParseEntryLine(std::basic_string_view<Unit> line, std::size_t open,
+                                                  std::size_t close);
 
 struct WrittenLine;
 
@@ -93,6 +98,7 @@ class Dictionary {
   StoreKind storeKind_ = kHashTableStore;
   std::optional<std::string> headerText_;
   bool valid_ = true;
+  bool readingText_ = false;  // text entries join the index a little later
 };
 
 }  // namespace pembra_private

@@ -147,12 +147,12 @@ EightBitText::EightBitText(std::string encoding) : encoding_(std::move(encoding)
 
 EightBitText::~EightBitText() = default;
 
-bool EightBitText::KeepsAsWritten(const std::uint8_t* bytes, std::size_t length, const char16_t*& table) {
+bool EightBitText::KeepsAsWritten(const std::uint8_t* bytes, std::size_t length, bool highBytes,
+                                  const char16_t*& table) {
   table = nullptr;
   if (utf8_) return false;
   if (!converter_) return false;  // not asked yet: the first line goes to Decode
-  const bool ascii = asciiAsIs_ && scan::FindHighByte(bytes, length) == length;
-  if (ascii) return true;
+  if (asciiAsIs_ && !highBytes) return true;
   if (!table_ || !table_->asciiAsIs || !table_->asciiOnlyFromAscii) return false;
   if (!table_->allValid) {
     for (std::size_t i = 0; i < length; ++i) {

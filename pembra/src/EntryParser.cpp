@@ -9,7 +9,7 @@ namespace {
 // The first unit equal to `unit` at or after `from`, or npos.
 template <class Unit>
 std::size_t Find(std::basic_string_view<Unit> line, std::size_t from, Unit unit) {
-  const std::size_t at = from + scan::FindAny(line.data() + from, line.size() - from, unit, unit, unit);
+  const std::size_t at = from + scan::FindAny(line.data() + from, line.size() - from, unit);
   return at < line.size() ? at : std::basic_string_view<Unit>::npos;
 }
 
@@ -28,11 +28,17 @@ std::size_t FindUnescapedQuote(std::basic_string_view<Unit> line, std::size_t fr
 template <class Unit>
 std::optional<ParsedEntryOf<Unit>> ParseEntryLine(std::basic_string_view<Unit> line) {
   constexpr auto npos = std::basic_string_view<Unit>::npos;
-  std::basic_string_view<Unit> entry = line;
   const std::size_t open = FindUnescapedQuote(line, 0);
+  return ParseEntryLine(line, open, open == npos ? npos : FindUnescapedQuote(line, open + 1));
+}
+
+template <class Unit>
+std::optional<ParsedEntryOf<Unit>> ParseEntryLine(std::basic_string_view<Unit> line, std::size_t open,
+                                                  std::size_t close) {
+  constexpr auto npos = std::basic_string_view<Unit>::npos;
+  std::basic_string_view<Unit> entry = line;
   if (open != npos) {
     // The quoted part is the entry; text around it is ignored.
-    const std::size_t close = FindUnescapedQuote(line, open + 1);
     entry = close == npos ? line.substr(open + 1) : line.substr(open + 1, close - open - 1);
   }
   if (!entry.empty() && entry[0] == '$') {
@@ -45,7 +51,8 @@ std::optional<ParsedEntryOf<Unit>> ParseEntryLine(std::basic_string_view<Unit> l
   return ParsedEntryOf<Unit>{entry.substr(0, equals), entry.substr(equals + 1)};
 }
 
-template std::optional<ParsedEntryOf<char>> ParseEntryLine(std::string_view line);
+template std::optional<ParsedEntryOf<char>> ParseEntryLine(std::string_view line, std::size_t open,
+                                                            std::size_t close);
 template std::optional<ParsedEntryOf<char16_t>> ParseEntryLine(std::u16string_view line);
 
 std::optional<ParsedEntry> Dictionary::ParseEntry(std::u16string_view line) { return ParseEntryLine(line); }

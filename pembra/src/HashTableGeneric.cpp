@@ -67,6 +67,26 @@ void HashTableGeneric::Replace(std::string_view key, const EntryValue& value, st
   }
 }
 
+void HashTableGeneric::ReplaceSoon(std::string_view key, const EntryValue& value, KeyBytes keyBytes) {
+  if (replacesCount_ == kReplacesAhead) ReplaceOldest();
+  // A key the caller reuses is copied now; a key seen before wastes its copy.
+  if (keyBytes == KeyBytes::kCopy) key = KeepKey(key);
+  const std::uint64_t hash = index_.HashOf(key);
+  index_.Prefetch(hash);
+  replaces_[(replacesFirst_ + replacesCount_++) % kReplacesAhead] = {key, value, hash};
+}
+
+void HashTableGeneric::ReplaceOldest() {
+  const PendingReplace& pending = replaces_[replacesFirst_];
+  replacesFirst_ = (replacesFirst_ + 1) % kReplacesAhead;
+  --replacesCount_;
+  Replace(pending.key, pending.value, pending.hash, KeyBytes::kKept);
+}
+
+void HashTableGeneric::FlushReplacements() {
+  while (replacesCount_ > 0) ReplaceOldest();
+}
+
 HashTableGeneric::Group::Group(HashTableGeneric& table, unsigned bucket)
     : table_(table), bucket_(bucket), firstSerial_(static_cast<std::uint32_t>(table.count_)) {}
 

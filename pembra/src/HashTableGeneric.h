@@ -74,6 +74,11 @@ class HashTableGeneric {
   }
   // Replace with the key's IndexHash.
   void Replace(std::string_view key, const EntryValue& value, std::uint64_t hash, KeyBytes keyBytes = KeyBytes::kCopy);
+  // Replace, done a few entries later, so that the key's place in the index is
+  // fetched meanwhile; in order, so the later of two lines with one key still
+  // wins. FlushReplacements does the rest before the table is used.
+  void ReplaceSoon(std::string_view key, const EntryValue& value, KeyBytes keyBytes);
+  void FlushReplacements();
   // The hash by which the index finds a key. PrefetchIndex starts fetching its
   // place, so that a Replace a little later does not wait for memory.
   std::uint64_t IndexHash(std::string_view key) const { return index_.HashOf(key); }
@@ -107,7 +112,19 @@ class HashTableGeneric {
   // Indexes the oldest entry on its way.
   void IndexOldestGroupEntry();
 
+  // A Replace on its way.
+  struct PendingReplace {
+    std::string_view key;  // kept by the table
+    EntryValue value;
+    std::uint64_t hash;
+  };
+  void ReplaceOldest();
+
   std::array<DictionaryEntry*, kBucketCount> buckets_{};
+  static constexpr std::size_t kReplacesAhead = 8;
+  std::array<PendingReplace, kReplacesAhead> replaces_{};
+  std::size_t replacesFirst_ = 0;
+  std::size_t replacesCount_ = 0;
   // Entries join the index this many places after they were added, their slots
   // fetched meanwhile.
   static constexpr std::size_t kGroupEntriesAhead = 16;
