@@ -46,12 +46,28 @@ DictionaryReader::Result UnicodeReader::ReadALine() {
 }
 
 DictionaryReader::Result UnicodeReader::ReadAWrittenLine(WrittenLine& line) {
-  line.bytes = in_.Current();
-  const Result result = ReadALine();
-  line.length = 2 * lineLength_;
-  line.form = in_.Order() == HostByteOrder() ? ValueForm::kHostUnits : ValueForm::kSwappedUnits;
+  const std::uint8_t* const start = in_.Current();
   line.table = nullptr;
-  return result;
+  if (reinterpret_cast<std::uintptr_t>(start) % alignof(char16_t) != 0) {
+    line.form = ValueForm::kUnits;  // read by copying
+    return ReadALine();
+  }
+  // The units are read where they are, in the order they are stored.
+  const auto* units = reinterpret_cast<const char16_t*>(start);
+  const std::size_t left = in_.Remaining() / 2;
+  const bool swapped = in_.Order() != HostByteOrder();
+  const TextLineScan scan = ScanUnicodeLine(units, left, swapped);
+  const std::size_t length = scan.length;
+  const bool ended = length < left && units[length] != 0;  // by a line end
+  in_.Skip(2 * (length < left ? length + 1 : length));      // the line and what ended it
+  lineUnits_ = nullptr;
+  lineLength_ = 0;
+  line.bytes = start;
+  line.length = 2 * length;
+  line.form = swapped ? ValueForm::kSwappedUnits : ValueForm::kHostUnits;
+  line.quotes[0] = scan.quotes[0];
+  line.quotes[1] = scan.quotes[1];
+  return length == 0 && !ended ? Result::kEnd : Result::kLine;
 }
 
 MultibyteReader::MultibyteReader(ByteReader in)

@@ -18,12 +18,13 @@ struct WrittenLine {
   const std::uint8_t* bytes = nullptr;
   std::size_t length = 0;  // in bytes
   // kUtf8 or kBytes: 8-bit text, whose entry is found in the bytes themselves.
-  // kHostUnits or kSwappedUnits: UTF-16, whose units Line() holds.
+  // kHostUnits or kSwappedUnits: UTF-16 units on their boundary, read where
+  // they are as they are stored.
   // kUnits: the line had to be converted now; Line() holds it.
   ValueForm form = ValueForm::kUnits;
   const char16_t* table = nullptr;  // kBytes: the unit of each byte, or null for the byte's own value
-  // kUtf8 and kBytes: the offsets of the line's first two double quotes that do
-  // not follow a backslash, npos for those it lacks.
+  // The offsets (in bytes or units) of the line's first two double quotes that
+  // do not follow a backslash, npos for those it lacks.
   std::size_t quotes[2] = {std::string_view::npos, std::string_view::npos};
   bool highBytes = true;  // kUtf8 and kBytes: a byte of the line may be above 0x7F
 };

@@ -95,7 +95,7 @@ void Dictionary::ReadText(const RefPtr<ByteBuffer>& bytes) {
       if (!asWritten || line.form == ValueForm::kUnits) {
         if (!reader->Line().empty()) AddEntry(reader->Line());
       } else if (line.length > 0) {
-        AddWrittenLine(line, reader->Line(), *bytes);
+        AddWrittenLine(line, *bytes);
       }
     }
   } catch (...) {
@@ -196,27 +196,31 @@ void Dictionary::StoreTextEntry(std::string_view key, const EntryValue& value, H
   }
 }
 
-void Dictionary::AddWrittenLine(const WrittenLine& line, std::u16string_view units, const ByteBuffer& file) {
+void Dictionary::AddWrittenLine(const WrittenLine& line, const ByteBuffer& file) {
   // The hat table is chosen at the first text value stored, as when values are
   // converted as they are read.
   HatEscapeTableInForce();
   if (line.form == ValueForm::kHostUnits || line.form == ValueForm::kSwappedUnits) {
-    const std::optional<ParsedEntry> entry = ParseEntry(units);
+    const bool swapped = line.form == ValueForm::kSwappedUnits;
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(line.bytes), line.length / 2);
+    const std::optional<ParsedEntry> entry = ParseEntryLine(units, line.quotes[0], line.quotes[1], swapped);
     if (!entry) {
       valid_ = false;
       return;
     }
-    NarrowKey(entry->key);
-    // The value's units lie at the same place in the file's line.
-    const std::size_t offset = 2 * static_cast<std::size_t>(entry->value.data() - units.data());
+    // Keys are 8-bit: each unit keeps its low byte, the first one stored when swapped.
+    key_.resize(entry->key.size());
+    for (std::size_t i = 0; i < entry->key.size(); ++i) {
+      key_[i] = static_cast<char>(swapped ? entry->key[i] >> 8 : entry->key[i] & 0xFF);
+    }
     StoreTextEntry(key_,
-                   EntryValue::Written(&file, line.bytes + offset, 2 * entry->value.size(), line.form, true),
+                   EntryValue::Written(&file, entry->value.data(), 2 * entry->value.size(), line.form, true),
                    HashTableGeneric::KeyBytes::kCopy);
     return;
   }
   const std::optional<ParsedEntryOf<char>> entry =
       ParseEntryLine(std::string_view(reinterpret_cast<const char*>(line.bytes), line.length), line.quotes[0],
-                     line.quotes[1]);
+                     line.quotes[1], false);
   if (!entry) {
     valid_ = false;
     return;

@@ -30,10 +30,11 @@ using ParsedEntry = ParsedEntryOf<char16_t>;
 template <class Unit>
 std::optional<ParsedEntryOf<Unit>> ParseEntryLine(std::basic_string_view<Unit> line);
 // The same, given the line's first double quote not after a backslash (`open`)
-// and the next one (`close`), either npos when there is none.
+// and the next one (`close`), either npos when there is none. With `swapped`,
+// UTF-16 units are stored with their two bytes exchanged.
 template <class Unit>
 std::optional<ParsedEntryOf<Unit>> ParseEntryLine(std::basic_string_view<Unit> line, std::size_t open,
-                                                  std::size_t close);
+                                                  std::size_t close, bool swapped);
 
 struct WrittenLine;
 
@@ -80,9 +81,9 @@ class Dictionary {
   // The store may keep the bytes and use them where they are.
   void ReadBuffer(const RefPtr<ByteBuffer>& bytes);
   void ReadText(const RefPtr<ByteBuffer>& bytes);
-  // Stores a text entry line kept as `file` writes it, whose units, for UTF-16,
-  // are `units`; a rejected line marks the dictionary invalid.
-  void AddWrittenLine(const WrittenLine& line, std::u16string_view units, const ByteBuffer& file);
+  // Stores a text entry line kept as `file` writes it; a rejected line marks the
+  // dictionary invalid.
+  void AddWrittenLine(const WrittenLine& line, const ByteBuffer& file);
   // Stores `key` -> `value` of a text line: the key's place in the index is
   // fetched while the caller works on the value.
   // key_ = the low byte of each unit of `key`.

@@ -18,4 +18,9 @@ struct TextLineScan {
 // The line at the start of the `size` bytes at `bytes`.
 TextLineScan ScanTextLine(const std::uint8_t* bytes, std::size_t size);
 
+// The same for `count` UTF-16 units at `units` (with their two bytes exchanged
+// when `swapped`), whose lines also end at U+2028 and U+2029; offsets count
+// units, and highBytes is not set.
+TextLineScan ScanUnicodeLine(const char16_t* units, std::size_t count, bool swapped);
+
 }  // namespace pembra_private

@@ -271,4 +271,33 @@ TEST(pembraTextLineScan, FindsTheEndAndQuotesAtEveryPlace) {
   }
 }
 
+TEST(pembraTextLineScan, FindsTheEndAndQuotesOfUnitsAtEveryPlace) {
+  std::mt19937 random(45);
+  // Units whose bytes, exchanged, are others of the list or look like them.
+  const char16_t kUnits[] = {u'a', u'"', u'\\', u'\n', u'\r', 0, 0x2028, 0x2029, 0x202A, 0x2200, 0x5C00, 0x0A00};
+  for (int i = 0; i < 5000; ++i) {
+    std::u16string units(random() % 60, u'a');
+    for (char16_t& unit : units) {
+      if (random() % 5 == 0) unit = kUnits[random() % std::size(kUnits)];
+    }
+    pembra_private::TextLineScan expected;
+    std::size_t found = 0, end = 0;
+    for (; end < units.size(); ++end) {
+      const char16_t unit = units[end];
+      if (unit == 0 || unit == u'\n' || unit == u'\r' || unit == 0x2028 || unit == 0x2029) break;
+      if (unit == u'"' && found < 2 && (end == 0 || units[end - 1] != u'\\')) expected.quotes[found++] = end;
+    }
+    for (bool swapped : {false, true}) {
+      std::u16string stored = units;
+      if (swapped) {
+        for (char16_t& unit : stored) unit = static_cast<char16_t>((unit >> 8) | (unit << 8));
+      }
+      const pembra_private::TextLineScan scan = pembra_private::ScanUnicodeLine(stored.data(), stored.size(), swapped);
+      ASSERT_EQ(scan.length, end) << "case " << i << " swapped " << swapped;
+      ASSERT_EQ(scan.quotes[0], expected.quotes[0]) << "case " << i << " swapped " << swapped;
+      ASSERT_EQ(scan.quotes[1], expected.quotes[1]) << "case " << i << " swapped " << swapped;
+    }
+  }
+}
+
 }  // namespace
