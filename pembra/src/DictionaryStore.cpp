@@ -185,7 +185,7 @@ bool Dictionary::AddEntry(std::u16string_view line) {
 void Dictionary::NarrowKey(std::u16string_view key) {
   // Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
   key_.resize(key.size());
-  for (std::size_t i = 0; i < key.size(); ++i) key_[i] = static_cast<char>(key[i] & 0xFF);
+  scan::NarrowUnits(key.data(), key.size(), key_.data(), false);
 }
 
 void Dictionary::StoreTextEntry(std::string_view key, const EntryValue& value, HashTableGeneric::KeyBytes keyBytes) {
@@ -210,9 +210,7 @@ void Dictionary::AddWrittenLine(const WrittenLine& line, const ByteBuffer& file)
     }
     // Keys are 8-bit: each unit keeps its low byte, the first one stored when swapped.
     key_.resize(entry->key.size());
-    for (std::size_t i = 0; i < entry->key.size(); ++i) {
-      key_[i] = static_cast<char>(swapped ? entry->key[i] >> 8 : entry->key[i] & 0xFF);
-    }
+    scan::NarrowUnits(entry->key.data(), entry->key.size(), key_.data(), swapped);
     StoreTextEntry(key_,
                    EntryValue::Written(&file, entry->value.data(), 2 * entry->value.size(), line.form, true),
                    HashTableGeneric::KeyBytes::kCopy);

@@ -124,6 +124,20 @@ inline std::size_t FindHighByte(const std::uint8_t* p, std::size_t n) {
   return i;
 }
 
+// The low byte of each of n units at `p` (the high byte when `high`), to `out`.
+inline void NarrowUnits(const char16_t* p, std::size_t n, char* out, bool high) {
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i low = _mm_set1_epi16(0x00FF);
+  for (; i + 8 <= n; i += 8) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    const __m128i bytes = high ? _mm_srli_epi16(x, 8) : _mm_and_si128(x, low);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(bytes, bytes));
+  }
+#endif
+  for (; i < n; ++i) out[i] = static_cast<char>(high ? p[i] >> 8 : p[i] & 0xFF);
+}
+
 // n 16-bit units at `p` with their two bytes exchanged, to `out`.
 inline void SwapUnits(const std::uint8_t* p, std::size_t n, char16_t* out) {
   std::size_t i = 0;
