@@ -196,10 +196,19 @@ void Dictionary::StoreTextEntry(std::string_view key, const EntryValue& value, H
   }
 }
 
-void Dictionary::AddWrittenLine(const WrittenLine& line, const ByteBuffer& file) {
+void Dictionary::ChooseHatTable() {
   // The hat table is chosen at the first text value stored, as when values are
   // converted as they are read.
   HatEscapeTableInForce();
+}
+
+bool Dictionary::HasKey(std::string_view key) const {
+  // Without converting the value.
+  if (storeKind_ == kFastArrayStore) return Lookup(key).has_value();
+  return table_.Find(key) != nullptr;
+}
+
+void Dictionary::AddWrittenLine(const WrittenLine& line, const ByteBuffer& file) {
   if (line.form == ValueForm::kHostUnits || line.form == ValueForm::kSwappedUnits) {
     const bool swapped = line.form == ValueForm::kSwappedUnits;
     const std::u16string_view units(reinterpret_cast<const char16_t*>(line.bytes), line.length / 2);
@@ -208,6 +217,7 @@ void Dictionary::AddWrittenLine(const WrittenLine& line, const ByteBuffer& file)
       valid_ = false;
       return;
     }
+    ChooseHatTable();
     // Keys are 8-bit: each unit keeps its low byte, the first one stored when swapped.
     key_.resize(entry->key.size());
     scan::NarrowUnits(entry->key.data(), entry->key.size(), key_.data(), swapped);
@@ -223,6 +233,7 @@ void Dictionary::AddWrittenLine(const WrittenLine& line, const ByteBuffer& file)
     valid_ = false;
     return;
   }
+  ChooseHatTable();
   const auto* keyBytes = reinterpret_cast<const std::uint8_t*>(entry->key.data());
   std::string_view key = entry->key;
   HashTableGeneric::KeyBytes storage = HashTableGeneric::KeyBytes::kKept;

@@ -65,7 +65,7 @@ class Dictionary {
   // Splits a text entry line; nothing when the line is rejected.
   static std::optional<ParsedEntry> ParseEntry(std::u16string_view line);
 
-  bool HasKey(std::string_view key) const { return Lookup(key).has_value(); }
+  bool HasKey(std::string_view key) const;
   // The stored value of `key`.
   std::optional<UnicodeRun> Lookup(std::string_view key) const;
   int NumKeys() const;
@@ -86,6 +86,7 @@ class Dictionary {
   void AddWrittenLine(const WrittenLine& line, const ByteBuffer& file);
   // Stores `key` -> `value` of a text line: the key's place in the index is
   // fetched while the caller works on the value.
+  void ChooseHatTable();
   // key_ = the low byte of each unit of `key`.
   void NarrowKey(std::u16string_view key);
   void StoreTextEntry(std::string_view key, const EntryValue& value, HashTableGeneric::KeyBytes keyBytes);

@@ -88,7 +88,8 @@ std::shared_ptr<const ByteTable> MakeTable(os::TextToUnicodeConverter& converter
 
 // Tables by encoding name, made once per process; null for an encoding that has none.
 std::shared_ptr<const ByteTable> TableOf(const std::string& encoding, os::TextToUnicodeConverter& converter) {
-  static std::map<std::string, std::shared_ptr<const ByteTable>> tables;
+  // Never destroyed: entries of dictionaries that live to the end convert through them.
+  static auto& tables = *new std::map<std::string, std::shared_ptr<const ByteTable>>;
   auto [it, made] = tables.try_emplace(encoding);
   if (made) it->second = MakeTable(converter);
   return it->second;

@@ -78,9 +78,16 @@ void HashTableGeneric::ReplaceSoon(std::string_view key, const EntryValue& value
 
 void HashTableGeneric::ReplaceOldest() {
   const PendingReplace& pending = replaces_[replacesFirst_];
+  try {
+    Replace(pending.key, pending.value, pending.hash, KeyBytes::kKept);
+  } catch (...) {
+    // As if the entry had failed as it was read: neither it nor any entry read
+    // after it is stored.
+    replacesCount_ = 0;
+    throw;
+  }
   replacesFirst_ = (replacesFirst_ + 1) % kReplacesAhead;
   --replacesCount_;
-  Replace(pending.key, pending.value, pending.hash, KeyBytes::kKept);
 }
 
 void HashTableGeneric::FlushReplacements() {

@@ -201,6 +201,16 @@ TEST_F(pembraWrittenValues, HatTableIsChosenWhenTheFirstValueIsRead) {
   ReadInto(read, "/a=caf^e\n");
   pembra::EnableWvHatEscapes = true;
   EXPECT_EQ(fixtures::TextOf(read, "/a"), u"caf^e");
+
+  // A rejected line stores no value, and chooses nothing.
+  pembra_private::ResetHatEscapeTableChoiceForTesting();
+  pembra::EnableWvHatEscapes = false;
+  Dictionary rejected;
+  ReadInto(rejected, "$x\n");
+  pembra::EnableWvHatEscapes = true;
+  Dictionary later;
+  ReadInto(later, "/a=caf^e\n");
+  EXPECT_EQ(fixtures::TextOf(later, "/a"), u"caf\u00E9");
   pembra::EnableWvHatEscapes = false;
   pembra_private::ResetHatEscapeTableChoiceForTesting();
 }
