@@ -6,6 +6,7 @@
 
 #include "ByteReader.h"
 #include "DictionaryFile.h"
+#include "EntryValue.h"
 #include "HashTableGeneric.h"
 #include "UnicodeRun.h"
 
@@ -19,8 +20,8 @@ inline constexpr std::string_view kBinaryMagic = "Quillet Binary Format";
 // in place; 0 otherwise.
 std::size_t InPlaceValuesOffset(const std::uint8_t* first, std::size_t size);
 
-// Where the entries of a binary body go. Values stored in the host's order are
-// used in place in the file's bytes; others are converted into `values`.
+// Where the entries of a binary body go. Keys, and values stored in the host's
+// order, are used in place in the file's bytes, which the table keeps.
 struct BinaryTarget {
   HashTableGeneric& table;
   Region& values;
@@ -28,11 +29,13 @@ struct BinaryTarget {
   std::uint8_t valueEncoding;  // of the header: 0 = UTF-16, else an EncodingInfo kind
 };
 
-// A stored value as UTF-16. Value encoding 0: UTF-16 units in `order`, or, when
-// `markGivesOrder`, in the order of a leading byte-order mark, which is then
-// dropped. False when an 8-bit value cannot be converted.
+// A stored value as an entry keeps it. Value encoding 0: UTF-16 units in `order`,
+// or, when `markGivesOrder`, in the order of a leading byte-order mark, which is
+// then dropped; used in place when they are in the host's order, else kept as
+// written until the first lookup. Other encodings are converted now. False when
+// an 8-bit value cannot be converted.
 bool DecodeBinaryValue(const std::uint8_t* bytes, std::size_t length, const BinaryTarget& target,
-                       ByteOrder order, bool markGivesOrder, UnicodeRun& value);
+                       ByteOrder order, bool markGivesOrder, EntryValue& value);
 
 // The bodies that follow the header. Each entry goes in the bucket the file
 // names for it; entries read before a failure stay in the table. False when the

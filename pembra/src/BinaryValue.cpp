@@ -6,14 +6,14 @@
 namespace pembra_private {
 
 bool DecodeBinaryValue(const std::uint8_t* bytes, std::size_t length, const BinaryTarget& target,
-                       ByteOrder order, bool markGivesOrder, UnicodeRun& value) {
+                       ByteOrder order, bool markGivesOrder, EntryValue& value) {
   if (target.valueEncoding != 0) {
     const pembra::EncodingInfo encoding{target.valueEncoding};
     std::u16string units;
     if (!UnicodeUtil::StringToUnicode(reinterpret_cast<const char*>(bytes), length, units, &encoding)) {
       return false;
     }
-    value = target.values.Copy(units);
+    value = target.values.Copy(units);  // the region keeps the units
     return true;
   }
   if (markGivesOrder && length >= 2) {
@@ -26,12 +26,13 @@ bool DecodeBinaryValue(const std::uint8_t* bytes, std::size_t length, const Bina
     }
   }
   const std::size_t count = length / 2;
-  if (order == HostByteOrder() && reinterpret_cast<std::uintptr_t>(bytes) % alignof(char16_t) == 0) {
-    value = UnicodeRun(&target.file, reinterpret_cast<const char16_t*>(bytes), count);
-    return true;
+  if (order != HostByteOrder()) {
+    value = EntryValue::Written(&target.file, bytes, 2 * count, ValueForm::kSwappedUnits, false);
+  } else if (reinterpret_cast<std::uintptr_t>(bytes) % alignof(char16_t) != 0) {
+    value = EntryValue::Written(&target.file, bytes, 2 * count, ValueForm::kHostUnits, false);
+  } else {
+    value = EntryValue::InPlace(&target.file, reinterpret_cast<const char16_t*>(bytes), count);
   }
-  DecodeUnits(bytes, count, order, target.values.Room(count));
-  value = target.values.Keep(count);
   return true;
 }
 

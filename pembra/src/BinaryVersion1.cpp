@@ -13,9 +13,10 @@ using Group = HashTableGeneric::Group;
 bool AddEntry(const std::uint8_t* key, std::uint32_t keyLength, const std::uint8_t* value,
               std::uint32_t valueLength, const BinaryTarget& target, ByteOrder valueOrder, bool markGivesOrder,
               Group& group) {
-  UnicodeRun text;
+  EntryValue text;
   if (!DecodeBinaryValue(value, valueLength, target, valueOrder, markGivesOrder, text)) return false;
-  group.Add(std::string_view(reinterpret_cast<const char*>(key), keyLength), std::move(text));
+  group.Add(std::string_view(reinterpret_cast<const char*>(key), keyLength), text,
+            HashTableGeneric::KeyBytes::kKept);
   return true;
 }
 
@@ -78,11 +79,9 @@ bool ReadVersion15Body(ByteReader& in, const BinaryTarget& target) {
     if (!in.ReadU32(total)) return false;
   }
   const std::uint32_t wordCount = totals.empty() ? 0 : totals.back();
-  if (!in.HasRoomFor(wordCount, 4)) return false;
-  std::vector<std::uint32_t> lengths(wordCount);
-  for (std::uint32_t& length : lengths) {
-    if (!in.ReadU32(length)) return false;
-  }
+  // The length words are read where they are.
+  const std::uint8_t* lengths = nullptr;
+  if (!in.HasRoomFor(wordCount, 4) || !in.ReadBytes(std::size_t{wordCount} * 4, lengths)) return false;
   target.table.Reserve(wordCount / 2);
   std::vector<std::uint16_t> buckets(groupCount);
   for (std::uint16_t& bucket : buckets) {
@@ -94,10 +93,10 @@ bool ReadVersion15Body(ByteReader& in, const BinaryTarget& target) {
     bool ok = true;
     for (; ok && word < totals[g]; word += 2) {
       // An entry whose length words lie past the table cannot be read.
-      ok = word + 1 < lengths.size();
+      ok = word + 1 < wordCount;
       if (!ok) break;
-      const std::uint32_t keyLength = lengths[word];
-      const std::uint32_t valueLength = lengths[word + 1];
+      const std::uint32_t keyLength = DecodeU32(lengths + 4 * word, ByteOrder::kBig);
+      const std::uint32_t valueLength = DecodeU32(lengths + 4 * word + 4, ByteOrder::kBig);
       const std::uint8_t* key = nullptr;
       const std::uint8_t* value = nullptr;
       ok = in.ReadBytes(keyLength, key) && in.ReadBytes(valueLength, value) &&

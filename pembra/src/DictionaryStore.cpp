@@ -5,6 +5,9 @@
 
 #include "BinaryFormat.h"
 #include "DictionaryReader.h"
+#include "EightBitText.h"
+#include "EscapeSequences.h"
+#include "Scan.h"
 
 namespace pembra_private {
 
@@ -66,22 +69,42 @@ void Dictionary::ReadBuffer(const RefPtr<ByteBuffer>& bytes) {
       std::memcmp(bytes->Data(), kBinaryMagic.data(), kBinaryMagic.size()) == 0) {
     ReadBinary(bytes);
   } else {
-    ReadText(bytes->Data(), bytes->Size());
+    ReadText(bytes);
   }
 }
 
-void Dictionary::ReadText(const std::uint8_t* data, std::size_t size) {
-  if (storeKind_ == kHashTableStore) table_.Reserve(size / kBytesPerEntryGuess);
-  std::unique_ptr<DictionaryReader> reader = DictionaryReader::Make(data, size);
-  for (;;) {
-    const DictionaryReader::Result result = reader->ReadALine();
-    if (result == DictionaryReader::Result::kEnd) return;
-    if (result == DictionaryReader::Result::kConversionFailed) {
-      valid_ = false;  // the entries before the line stay
-      return;
+void Dictionary::ReadText(const RefPtr<ByteBuffer>& bytes) {
+  if (storeKind_ == kHashTableStore) table_.Reserve(bytes->Size() / kBytesPerEntryGuess);
+  // The hash table keeps the entries of lines as the file writes them, and the
+  // file with them; the version-2 store takes converted values only.
+  const bool asWritten = storeKind_ == kHashTableStore;
+  if (asWritten) table_.Keep(*bytes);
+  std::unique_ptr<DictionaryReader> reader = DictionaryReader::Make(bytes->Data(), bytes->Size());
+  WrittenLine line;
+  // Entries join the index a few lines after they are read; all have joined when
+  // reading ends, however it ends.
+  readingText_ = true;
+  try {
+    for (;;) {
+      const DictionaryReader::Result result = asWritten ? reader->ReadAWrittenLine(line) : reader->ReadALine();
+      if (result == DictionaryReader::Result::kEnd) break;
+      if (result == DictionaryReader::Result::kConversionFailed) {
+        valid_ = false;  // the entries before the line stay
+        break;
+      }
+      if (!asWritten || line.form == ValueForm::kUnits) {
+        if (!reader->Line().empty()) AddEntry(reader->Line());
+      } else if (line.length > 0) {
+        AddWrittenLine(line, *bytes);
+      }
     }
-    if (!reader->Line().empty()) AddEntry(reader->Line());
+  } catch (...) {
+    readingText_ = false;
+    table_.FlushReplacements();
+    throw;
   }
+  readingText_ = false;
+  table_.FlushReplacements();
 }
 
 void Dictionary::ReadBinary(const RefPtr<ByteBuffer>& bytes) {
@@ -101,6 +124,7 @@ void Dictionary::ReadBinary(const RefPtr<ByteBuffer>& bytes) {
     ReadVersion2(in, minor >= 1, bytes);
   } else if (major == 1 && (minor == 0 || minor == 5)) {
     if (minor == 0) table_.Reserve(bytes->Size() / kBytesPerEntryGuess);
+    table_.Keep(*bytes);  // keys and values are used where they are
     bool read = false;
     try {
       read = minor == 0 ? ReadVersion10Body(in, target) : ReadVersion15Body(in, target);
@@ -146,22 +170,88 @@ bool Dictionary::AddEntry(std::u16string_view line) {
     valid_ = false;
     return false;
   }
-  // Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
-  key_.resize(entry->key.size());
-  for (std::size_t i = 0; i < entry->key.size(); ++i) key_[i] = static_cast<char>(entry->key[i] & 0xFF);
-  // The key's place in the index is fetched while the value is converted.
-  const bool hashTable = storeKind_ != kFastArrayStore;
-  const std::uint64_t hash = hashTable ? table_.IndexHash(key_) : 0;
-  if (hashTable) table_.PrefetchIndex(hash);
+  NarrowKey(entry->key);
   Region& memory = table_.Memory();
   char16_t* room = memory.Room(entry->value.size());
   UnicodeRun value = memory.Keep(DictionaryEntry::ConvertEscapeSequences(entry->value, room));
-  if (hashTable) {
-    table_.Replace(key_, std::move(value), hash);
-  } else {
+  if (storeKind_ == kFastArrayStore) {
     fastArray_->Add(key_, std::move(value));
+  } else {
+    StoreTextEntry(key_, value, HashTableGeneric::KeyBytes::kCopy);
   }
   return true;
+}
+
+void Dictionary::NarrowKey(std::u16string_view key) {
+  // Keys are 8-bit: each UTF-16 unit of a text key keeps its low byte.
+  key_.resize(key.size());
+  scan::NarrowUnits(key.data(), key.size(), key_.data(), false);
+}
+
+void Dictionary::StoreTextEntry(std::string_view key, const EntryValue& value, HashTableGeneric::KeyBytes keyBytes) {
+  if (readingText_) {
+    table_.ReplaceSoon(key, value, keyBytes);
+  } else {
+    table_.Replace(key, value, table_.IndexHash(key), keyBytes);
+  }
+}
+
+void Dictionary::ChooseHatTable() {
+  // The hat table is chosen at the first text value stored, as when values are
+  // converted as they are read.
+  HatEscapeTableInForce();
+}
+
+bool Dictionary::HasKey(std::string_view key) const {
+  // Without converting the value.
+  if (storeKind_ == kFastArrayStore) return Lookup(key).has_value();
+  return table_.Find(key) != nullptr;
+}
+
+void Dictionary::AddWrittenLine(const WrittenLine& line, const ByteBuffer& file) {
+  if (line.form == ValueForm::kHostUnits || line.form == ValueForm::kSwappedUnits) {
+    const bool swapped = line.form == ValueForm::kSwappedUnits;
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(line.bytes), line.length / 2);
+    const std::optional<ParsedEntry> entry = ParseEntryLine(units, line.quotes[0], line.quotes[1], swapped);
+    if (!entry) {
+      valid_ = false;
+      return;
+    }
+    ChooseHatTable();
+    // Keys are 8-bit: each unit keeps its low byte, the first one stored when swapped.
+    key_.resize(entry->key.size());
+    scan::NarrowUnits(entry->key.data(), entry->key.size(), key_.data(), swapped);
+    StoreTextEntry(key_,
+                   EntryValue::Written(&file, entry->value.data(), 2 * entry->value.size(), line.form, true),
+                   HashTableGeneric::KeyBytes::kCopy);
+    return;
+  }
+  const std::optional<ParsedEntryOf<char>> entry =
+      ParseEntryLine(std::string_view(reinterpret_cast<const char*>(line.bytes), line.length), line.quotes[0],
+                     line.quotes[1], false);
+  if (!entry) {
+    valid_ = false;
+    return;
+  }
+  ChooseHatTable();
+  const auto* keyBytes = reinterpret_cast<const std::uint8_t*>(entry->key.data());
+  std::string_view key = entry->key;
+  HashTableGeneric::KeyBytes storage = HashTableGeneric::KeyBytes::kKept;
+  if (line.highBytes && scan::FindHighByte(keyBytes, key.size()) != key.size()) {
+    // A key with characters beyond ASCII keeps the low byte of each of its units.
+    keyUnits_.resize(key.size());
+    std::size_t count = key.size();
+    if (line.form == ValueForm::kUtf8) {
+      DecodeUtf8(keyBytes, key.size(), keyUnits_.data(), count);
+    } else {
+      for (std::size_t i = 0; i < count; ++i) keyUnits_[i] = line.table ? line.table[keyBytes[i]] : keyBytes[i];
+    }
+    NarrowKey({keyUnits_.data(), count});
+    key = key_;
+    storage = HashTableGeneric::KeyBytes::kCopy;
+  }
+  StoreTextEntry(key, EntryValue::Written(&file, entry->value.data(), entry->value.size(), line.form, true, line.table),
+                 storage);
 }
 
 std::optional<UnicodeRun> Dictionary::Lookup(std::string_view key) const {
@@ -170,9 +260,7 @@ std::optional<UnicodeRun> Dictionary::Lookup(std::string_view key) const {
     if (!fastArray_->ValidId(id)) return std::nullopt;
     return fastArray_->GetValue(id);
   }
-  const DictionaryEntry* entry = table_.Find(key);
-  if (entry == nullptr) return std::nullopt;
-  return entry->Value();
+  return table_.FindValue(key);
 }
 
 int Dictionary::NumKeys() const {

@@ -18,10 +18,25 @@
 namespace pembra_private {
 
 // A text entry line split into key and value (views into the line).
-struct ParsedEntry {
-  std::u16string_view key;
-  std::u16string_view value;
+template <class Unit>
+struct ParsedEntryOf {
+  std::basic_string_view<Unit> key;
+  std::basic_string_view<Unit> value;
 };
+using ParsedEntry = ParsedEntryOf<char16_t>;
+
+// Splits a text entry line of UTF-16 units, or of the bytes of an 8-bit encoding
+// whose ASCII characters stand for themselves; nothing when the line is rejected.
+template <class Unit>
+std::optional<ParsedEntryOf<Unit>> ParseEntryLine(std::basic_string_view<Unit> line);
+// The same, given the line's first double quote not after a backslash (`open`)
+// and the next one (`close`), either npos when there is none. With `swapped`,
+// UTF-16 units are stored with their two bytes exchanged.
+template <class Unit>
+std::optional<ParsedEntryOf<Unit>> ParseEntryLine(std::basic_string_view<Unit> line, std::size_t open,
+                                                  std::size_t close, bool swapped);
+
+struct WrittenLine;
 
 class Dictionary {
  public:
@@ -50,7 +65,7 @@ class Dictionary {
   // Splits a text entry line; nothing when the line is rejected.
   static std::optional<ParsedEntry> ParseEntry(std::u16string_view line);
 
-  bool HasKey(std::string_view key) const { return Lookup(key).has_value(); }
+  bool HasKey(std::string_view key) const;
   // The stored value of `key`.
   std::optional<UnicodeRun> Lookup(std::string_view key) const;
   int NumKeys() const;
@@ -65,16 +80,27 @@ class Dictionary {
  private:
   // The store may keep the bytes and use them where they are.
   void ReadBuffer(const RefPtr<ByteBuffer>& bytes);
-  void ReadText(const std::uint8_t* data, std::size_t size);
+  void ReadText(const RefPtr<ByteBuffer>& bytes);
+  // Stores a text entry line kept as `file` writes it; a rejected line marks the
+  // dictionary invalid.
+  void AddWrittenLine(const WrittenLine& line, const ByteBuffer& file);
+  // Stores `key` -> `value` of a text line: the key's place in the index is
+  // fetched while the caller works on the value.
+  void ChooseHatTable();
+  // key_ = the low byte of each unit of `key`.
+  void NarrowKey(std::u16string_view key);
+  void StoreTextEntry(std::string_view key, const EntryValue& value, HashTableGeneric::KeyBytes keyBytes);
   void ReadBinary(const RefPtr<ByteBuffer>& bytes);
   void ReadVersion2(ByteReader& in, bool hasEndianByte, const RefPtr<ByteBuffer>& bytes);
 
   HashTableGeneric table_;  // its memory holds the values converted while reading
   std::string key_;         // the key of the text line being added
+  std::u16string keyUnits_; // room for decoding a key
   std::shared_ptr<FastArray> fastArray_;
   StoreKind storeKind_ = kHashTableStore;
   std::optional<std::string> headerText_;
   bool valid_ = true;
+  bool readingText_ = false;  // text entries join the index a little later
 };
 
 }  // namespace pembra_private

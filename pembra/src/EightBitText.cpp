@@ -16,6 +16,10 @@ struct ByteTable {
   std::array<char16_t, 256> units{};
   std::array<bool, 256> valid{};
   bool asciiAsIs = true;  // every byte below 0x80 is the unit of the same value
+  bool allValid = true;   // every byte is a character
+  // No byte above 0x7F gives a unit below 0x80, so the ASCII characters that mark
+  // out an entry are found as the same bytes.
+  bool asciiOnlyFromAscii = true;
 };
 
 namespace {
@@ -75,12 +79,17 @@ std::shared_ptr<const ByteTable> MakeTable(os::TextToUnicodeConverter& converter
     }
     if (!converter.Convert(pairs.data(), pairs.size(), out) || out != expected) return nullptr;
   }
+  for (int byte = 0x80; byte < 256; ++byte) {
+    if (!table->valid[byte]) table->allValid = false;
+    if (table->valid[byte] && table->units[byte] < 0x80) table->asciiOnlyFromAscii = false;
+  }
   return table;
 }
 
 // Tables by encoding name, made once per process; null for an encoding that has none.
 std::shared_ptr<const ByteTable> TableOf(const std::string& encoding, os::TextToUnicodeConverter& converter) {
-  static std::map<std::string, std::shared_ptr<const ByteTable>> tables;
+  // Never destroyed: entries of dictionaries that live to the end convert through them.
+  static auto& tables = *new std::map<std::string, std::shared_ptr<const ByteTable>>;
   auto [it, made] = tables.try_emplace(encoding);
   if (made) it->second = MakeTable(converter);
   return it->second;
@@ -138,6 +147,22 @@ bool DecodeUtf8(const std::uint8_t* bytes, std::size_t length, char16_t* out, st
 EightBitText::EightBitText(std::string encoding) : encoding_(std::move(encoding)), utf8_(IsUtf8Name(encoding_)) {}
 
 EightBitText::~EightBitText() = default;
+
+bool EightBitText::KeepsAsWritten(const std::uint8_t* bytes, std::size_t length, bool highBytes,
+                                  const char16_t*& table) {
+  table = nullptr;
+  if (utf8_) return false;
+  if (!converter_) return false;  // not asked yet: the first line goes to Decode
+  if (asciiAsIs_ && !highBytes) return true;
+  if (!table_ || !table_->asciiAsIs || !table_->asciiOnlyFromAscii) return false;
+  if (!table_->allValid) {
+    for (std::size_t i = 0; i < length; ++i) {
+      if (!table_->valid[bytes[i]]) return false;  // Decode reports it
+    }
+  }
+  table = table_->units.data();
+  return true;
+}
 
 bool EightBitText::Decode(const std::uint8_t* bytes, std::size_t length, std::u16string& buffer,
                           std::size_t& count) {

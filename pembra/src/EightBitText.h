@@ -26,6 +26,14 @@ class EightBitText {
   // when the bytes are not text in the encoding.
   bool Decode(const std::uint8_t* bytes, std::size_t length, std::u16string& buffer, std::size_t& count);
 
+  bool IsUtf8() const { return utf8_; }
+  // Whether `length` bytes of text (`highBytes`: some above 0x7F) in a one-byte encoding can be kept as written
+  // and converted later, byte by byte, through `table` (null: every byte is the
+  // unit of the same value): they are text of the encoding, and its ASCII
+  // characters, and only they, stand for themselves. Lines of the converter's own,
+  // and those before its table is made, cannot.
+  bool KeepsAsWritten(const std::uint8_t* bytes, std::size_t length, bool highBytes, const char16_t*& table);
+
  private:
   // Lines of non-ASCII text the converter decodes before a table is made (or found
   // impossible): a small dictionary never pays for one.

@@ -5,25 +5,25 @@
 #include <string>
 #include <string_view>
 
+#include "EntryValue.h"
 #include "UnicodeRun.h"
 
 namespace pembra_private {
 
-// One key -> text entry. Its table owns it, the key bytes it points at, and a
-// reference to whatever holds the units of its value; the entry itself holds
-// none, so entries need no destruction.
+// One key -> text entry. Its table owns it, and keeps alive the key bytes it
+// points at and whatever holds its value; the entry itself holds no reference,
+// so entries need no destruction.
 class DictionaryEntry {
  public:
-  DictionaryEntry(std::string_view key, const UnicodeRun& value, std::uint32_t serial)
-      : key_(key), serial_(serial) {
-    SetValue(value);
-  }
+  DictionaryEntry(std::string_view key, const EntryValue& value, std::uint32_t serial)
+      : key_(key), value_(value), serial_(serial) {}
   DictionaryEntry(const DictionaryEntry&) = delete;
   DictionaryEntry& operator=(const DictionaryEntry&) = delete;
 
   std::string_view Key() const { return key_; }
-  // The value as a run of its own (one more reference to what holds it).
-  UnicodeRun Value() const { return UnicodeRun(valueOwner_, valueUnits_, valueLength_); }
+  // The value as the entry keeps it: its table converts a pending one at its
+  // first lookup.
+  const EntryValue& StoredValue() const { return value_; }
   // The next entry of the same bucket.
   const DictionaryEntry* Next() const { return next_; }
 
@@ -38,16 +38,8 @@ class DictionaryEntry {
  private:
   friend class HashTableGeneric;
 
-  void SetValue(const UnicodeRun& value) {
-    valueOwner_ = value.Owner();
-    valueUnits_ = value.data();
-    valueLength_ = value.size();
-  }
-
   std::string_view key_;
-  const RefCountObj* valueOwner_ = nullptr;  // kept alive by the table
-  const char16_t* valueUnits_ = nullptr;
-  std::size_t valueLength_ = 0;
+  EntryValue value_;  // its owner kept alive by the table
   DictionaryEntry* next_ = nullptr;
   std::uint32_t serial_;  // the order in which the table made its entries
 };

@@ -8,8 +8,9 @@ namespace pembra_private {
 
 static_assert(std::is_trivially_destructible_v<DictionaryEntry>, "entries are dropped with their region");
 
-void HashTableGeneric::KeepOwnerOf(const UnicodeRun& value) {
-  const RefCountObj* owner = value.Owner();
+void HashTableGeneric::Keep(const RefCountObj& owner) { KeepOwner(&owner); }
+
+void HashTableGeneric::KeepOwner(const RefCountObj* owner) {
   if (owner == nullptr) return;
   // Values come in long stretches from one block or one file: the last few owners kept
   // are almost always the one.
@@ -28,40 +29,76 @@ std::string_view HashTableGeneric::KeepKey(std::string_view key) {
   return {static_cast<const char*>(copy), key.size()};
 }
 
-DictionaryEntry* HashTableGeneric::NewEntry(std::string_view key, UnicodeRun value) {
-  KeepOwnerOf(value);
-  key = KeepKey(key);
+DictionaryEntry* HashTableGeneric::NewEntry(std::string_view key, const EntryValue& value, KeyBytes keyBytes) {
+  KeepOwner(value.owner);
+  if (keyBytes == KeyBytes::kCopy) key = KeepKey(key);
   void* memory = region_.Allocate(sizeof(DictionaryEntry), alignof(DictionaryEntry));
   return new (memory) DictionaryEntry(key, value, static_cast<std::uint32_t>(count_++));
 }
 
-void HashTableGeneric::Insert(std::string_view key, UnicodeRun value) {
-  Link(index_.Locate(key), key, std::move(value));
+void HashTableGeneric::Insert(std::string_view key, const EntryValue& value, KeyBytes keyBytes) {
+  Link(index_.Locate(key), key, value, keyBytes);
 }
 
-void HashTableGeneric::Link(KeyIndex::Position position, std::string_view key, UnicodeRun value) {
-  DictionaryEntry* entry = NewEntry(key, std::move(value));
+std::optional<UnicodeRun> HashTableGeneric::FindValue(std::string_view key) const {
+  DictionaryEntry* entry = index_.Find(key);
+  if (entry == nullptr) return std::nullopt;
+  if (entry->value_.Pending()) entry->value_ = ConvertWrittenValue(entry->value_, region_, scratch_);
+  return entry->value_.Run();
+}
+
+void HashTableGeneric::Link(KeyIndex::Position position, std::string_view key, const EntryValue& value,
+                            KeyBytes keyBytes) {
+  DictionaryEntry* entry = NewEntry(key, value, keyBytes);
   DictionaryEntry*& head = buckets_[HashFunc(key)];
   entry->next_ = head;
   head = entry;
   index_.Put(position, entry);
 }
 
-void HashTableGeneric::Replace(std::string_view key, UnicodeRun value, std::uint64_t hash) {
+void HashTableGeneric::Replace(std::string_view key, const EntryValue& value, std::uint64_t hash,
+                               KeyBytes keyBytes) {
   const KeyIndex::Position position = index_.Locate(key, hash);
   if (DictionaryEntry* first = index_.At(position)) {
-    KeepOwnerOf(value);
-    first->SetValue(value);
+    KeepOwner(value.owner);
+    first->value_ = value;
   } else {
-    Link(position, key, std::move(value));
+    Link(position, key, value, keyBytes);
   }
+}
+
+void HashTableGeneric::ReplaceSoon(std::string_view key, const EntryValue& value, KeyBytes keyBytes) {
+  if (replacesCount_ == kReplacesAhead) ReplaceOldest();
+  // A key the caller reuses is copied now; a key seen before wastes its copy.
+  if (keyBytes == KeyBytes::kCopy) key = KeepKey(key);
+  const std::uint64_t hash = index_.HashOf(key);
+  index_.Prefetch(hash);
+  replaces_[(replacesFirst_ + replacesCount_++) % kReplacesAhead] = {key, value, hash};
+}
+
+void HashTableGeneric::ReplaceOldest() {
+  const PendingReplace& pending = replaces_[replacesFirst_];
+  try {
+    Replace(pending.key, pending.value, pending.hash, KeyBytes::kKept);
+  } catch (...) {
+    // As if the entry had failed as it was read: neither it nor any entry read
+    // after it is stored.
+    replacesCount_ = 0;
+    throw;
+  }
+  replacesFirst_ = (replacesFirst_ + 1) % kReplacesAhead;
+  --replacesCount_;
+}
+
+void HashTableGeneric::FlushReplacements() {
+  while (replacesCount_ > 0) ReplaceOldest();
 }
 
 HashTableGeneric::Group::Group(HashTableGeneric& table, unsigned bucket)
     : table_(table), bucket_(bucket), firstSerial_(static_cast<std::uint32_t>(table.count_)) {}
 
-void HashTableGeneric::Group::Add(std::string_view key, UnicodeRun value) {
-  DictionaryEntry* entry = table_.NewEntry(key, std::move(value));
+void HashTableGeneric::Group::Add(std::string_view key, const EntryValue& value, KeyBytes keyBytes) {
+  DictionaryEntry* entry = table_.NewEntry(key, value, keyBytes);
   DictionaryEntry*& link = last_ == nullptr ? table_.buckets_.at(bucket_) : last_->next_;
   entry->next_ = link;
   link = entry;

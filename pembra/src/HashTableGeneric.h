@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,17 +27,24 @@ class HashTableGeneric {
   HashTableGeneric(const HashTableGeneric&) = delete;
   HashTableGeneric& operator=(const HashTableGeneric&) = delete;
 
-  // A copy of `key` -> `value` becomes the head of the chain of the key's bucket.
-  // Keys are copied next to their entries, which a lookup then finds together;
-  // whatever holds a value's units is kept as long as the table.
-  void Insert(std::string_view key, UnicodeRun value);
+  // Where an entry's key bytes live.
+  enum class KeyBytes : bool {
+    kCopy,  // copied next to the entry, which a lookup then finds together
+    kKept,  // used where they are: they belong to an owner given to Keep
+  };
+
+  // `key` -> `value` becomes the head of the chain of the key's bucket. Whatever
+  // holds a value's units or bytes is kept as long as the table.
+  void Insert(std::string_view key, const EntryValue& value, KeyBytes keyBytes = KeyBytes::kCopy);
+  // Keeps `owner` (of key bytes or values) alive as long as the table.
+  void Keep(const RefCountObj& owner);
 
   // The entries of one group of a binary file, put in front of the chain of
   // `bucket` (< 1021) in the order they are added, whatever their hash: binary
   // dictionaries say where their entries go.
   class Group {
    public:
-    void Add(std::string_view key, UnicodeRun value);
+    void Add(std::string_view key, const EntryValue& value, KeyBytes keyBytes = KeyBytes::kCopy);
 
    private:
     friend class HashTableGeneric;
@@ -54,11 +63,22 @@ class HashTableGeneric {
 
   // The first entry of the key's chain that has the key, or null.
   const DictionaryEntry* Find(std::string_view key) const { return index_.Find(key); }
+  // The value of the first entry of the key's chain that has the key, converted
+  // now when it was kept as written (once: the entry keeps the result); nothing
+  // when no entry has the key.
+  std::optional<UnicodeRun> FindValue(std::string_view key) const;
   // The later of two text lines with one key wins: the first entry of the key's
   // chain that has the key takes the value; without one, Insert.
-  void Replace(std::string_view key, UnicodeRun value) { Replace(key, std::move(value), IndexHash(key)); }
+  void Replace(std::string_view key, const EntryValue& value, KeyBytes keyBytes = KeyBytes::kCopy) {
+    Replace(key, value, IndexHash(key), keyBytes);
+  }
   // Replace with the key's IndexHash.
-  void Replace(std::string_view key, UnicodeRun value, std::uint64_t hash);
+  void Replace(std::string_view key, const EntryValue& value, std::uint64_t hash, KeyBytes keyBytes = KeyBytes::kCopy);
+  // Replace, done a few entries later, so that the key's place in the index is
+  // fetched meanwhile; in order, so the later of two lines with one key still
+  // wins. FlushReplacements does the rest before the table is used.
+  void ReplaceSoon(std::string_view key, const EntryValue& value, KeyBytes keyBytes);
+  void FlushReplacements();
   // The hash by which the index finds a key. PrefetchIndex starts fetching its
   // place, so that a Replace a little later does not wait for memory.
   std::uint64_t IndexHash(std::string_view key) const { return index_.HashOf(key); }
@@ -74,12 +94,11 @@ class HashTableGeneric {
   std::size_t IndexProbes() const { return index_.Probes(); }
 
  private:
-  // An entry for a copy of the key.
-  DictionaryEntry* NewEntry(std::string_view key, UnicodeRun value);
-  // Keeps what holds the value's units alive as long as the table.
-  void KeepOwnerOf(const UnicodeRun& value);
-  // A copy of the key -> value at the head of its chain, indexed at `position`.
-  void Link(KeyIndex::Position position, std::string_view key, UnicodeRun value);
+  DictionaryEntry* NewEntry(std::string_view key, const EntryValue& value, KeyBytes keyBytes);
+  // Keeps `owner` alive as long as the table (nothing for null).
+  void KeepOwner(const RefCountObj* owner);
+  // The key -> value at the head of its chain, indexed at `position`.
+  void Link(KeyIndex::Position position, std::string_view key, const EntryValue& value, KeyBytes keyBytes);
   // A copy of the key's bytes that lives as long as the table.
   std::string_view KeepKey(std::string_view key);
 
@@ -93,7 +112,19 @@ class HashTableGeneric {
   // Indexes the oldest entry on its way.
   void IndexOldestGroupEntry();
 
+  // A Replace on its way.
+  struct PendingReplace {
+    std::string_view key;  // kept by the table
+    EntryValue value;
+    std::uint64_t hash;
+  };
+  void ReplaceOldest();
+
   std::array<DictionaryEntry*, kBucketCount> buckets_{};
+  static constexpr std::size_t kReplacesAhead = 8;
+  std::array<PendingReplace, kReplacesAhead> replaces_{};
+  std::size_t replacesFirst_ = 0;
+  std::size_t replacesCount_ = 0;
   // Entries join the index this many places after they were added, their slots
   // fetched meanwhile.
   static constexpr std::size_t kGroupEntriesAhead = 16;
@@ -103,7 +134,9 @@ class HashTableGeneric {
   std::size_t count_ = 0;
   std::vector<RefPtr<const RefCountObj>> valueOwners_;  // each once or a few times
   KeyIndex index_;
-  Region region_;  // the entries and their keys
+  // The entries, their keys, and the values converted at their first lookup.
+  mutable Region region_;
+  mutable std::u16string scratch_;  // room for converting values
 };
 
 }  // namespace pembra_private

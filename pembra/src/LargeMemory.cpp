@@ -25,8 +25,15 @@ struct FreeList {
   std::vector<std::pair<void*, std::size_t>> blocks;  // block, size
 };
 
+// Never more kept blocks than this: no block is smaller than a large page.
+constexpr std::size_t kMostKeptBlocks = kKeptBytes / kLargePage;
+
 FreeList& FreeBlocks() {
-  static FreeList* list = new FreeList;  // never destroyed: blocks may be given back at exit
+  static FreeList* list = [] {
+    auto* made = new FreeList;  // never destroyed: blocks may be given back at exit
+    made->blocks.reserve(kMostKeptBlocks + 1);
+    return made;
+  }();
   return *list;
 }
 
@@ -62,17 +69,24 @@ void* AllocateLarge(std::size_t bytes, bool zeroed) {
 void FreeLarge(void* block, std::size_t bytes) {
   if (block == nullptr) return;
   const std::size_t size = Rounded(bytes);
-  {
-    std::lock_guard<std::mutex> lock(FreeBlocks().mutex);
-    auto& blocks = FreeBlocks().blocks;
-    std::size_t kept = 0;
-    for (const auto& free : blocks) kept += free.second;
-    if (kept + size <= kKeptBytes) {
-      blocks.emplace_back(block, size);
-      return;
-    }
+  if (size > kKeptBytes) {
+    ::munmap(block, size);
+    return;
   }
-  ::munmap(block, size);
+  // The block given back last is the likeliest to be asked for again: the oldest
+  // kept blocks make room for it. Nothing here allocates but the list's own room,
+  // which is made ahead, so giving back never fails.
+  std::lock_guard<std::mutex> lock(FreeBlocks().mutex);
+  auto& blocks = FreeBlocks().blocks;
+  std::size_t kept = 0;
+  for (const auto& free : blocks) kept += free.second;
+  std::size_t oldest = 0;
+  for (; kept + size > kKeptBytes; ++oldest) {
+    kept -= blocks[oldest].second;
+    ::munmap(blocks[oldest].first, blocks[oldest].second);
+  }
+  blocks.erase(blocks.begin(), blocks.begin() + static_cast<std::ptrdiff_t>(oldest));
+  blocks.emplace_back(block, size);
 }
 
 Storage::Storage(std::size_t size, std::size_t largeFrom, bool zeroed) : size_(size) {

@@ -13,18 +13,25 @@
 namespace pembra_private::scan {
 
 #if defined(__SSE2__)
-// Compares sixteen bytes of items with three items at once.
-template <class Item>
-class AnyOfThree {
+// Compares sixteen bytes of items with N items at once.
+template <class Item, std::size_t N>
+class AnyOf {
  public:
   static_assert(sizeof(Item) == 1 || sizeof(Item) == 2);
   static constexpr std::size_t kPerLoad = 16 / sizeof(Item);
 
-  AnyOfThree(Item a, Item b, Item c) : a_(Lanes(a)), b_(Lanes(b)), c_(Lanes(c)) {}
+  template <class... Items>
+  explicit AnyOf(Items... items) : lanes_{Lanes(items)...} {}
 
-  // The index in x of the first item equal to one of the three; kPerLoad when none is.
+  // A bit for each byte of x that belongs to an item equal to one of the N.
+  int Hits(__m128i x) const {
+    __m128i equal = Equal(x, lanes_[0]);
+    for (std::size_t k = 1; k < N; ++k) equal = _mm_or_si128(equal, Equal(x, lanes_[k]));
+    return _mm_movemask_epi8(equal);
+  }
+  // The index in x of the first item equal to one of the N; kPerLoad when none is.
   std::size_t First(__m128i x) const {
-    const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(Equal(x, a_), Equal(x, b_)), Equal(x, c_)));
+    const int hits = Hits(x);
     return hits == 0 ? kPerLoad : static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits))) / sizeof(Item);
   }
 
@@ -36,24 +43,24 @@ class AnyOfThree {
     return sizeof(Item) == 1 ? _mm_cmpeq_epi8(x, y) : _mm_cmpeq_epi16(x, y);
   }
 
-  __m128i a_, b_, c_;
+  __m128i lanes_[N];
 };
 #endif
 
-// The index of the first item in [0, n) equal to a, b or c; n when none is.
+// The index of the first item in [0, n) equal to one of `items`; n when none is.
 // Items are bytes or UTF-16 units.
-template <class Item>
-std::size_t FindAny(const Item* p, std::size_t n, Item a, Item b, Item c) {
+template <class Item, class... Items>
+std::size_t FindAny(const Item* p, std::size_t n, Items... items) {
   std::size_t i = 0;
 #if defined(__SSE2__)
-  const AnyOfThree<Item> match(a, b, c);
+  const AnyOf<Item, sizeof...(Items)> match(static_cast<Item>(items)...);
   for (; i + match.kPerLoad <= n; i += match.kPerLoad) {
     const std::size_t first = match.First(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)));
     if (first != match.kPerLoad) return i + first;
   }
 #endif
   for (; i < n; ++i) {
-    if (p[i] == a || p[i] == b || p[i] == c) return i;
+    if (((p[i] == static_cast<Item>(items)) || ...)) return i;
   }
   return n;
 }
@@ -65,7 +72,7 @@ template <class Item>
 std::size_t CopyUntilAny(const Item* p, std::size_t n, Item* out, Item a, Item b, Item c) {
   std::size_t i = 0;
 #if defined(__SSE2__)
-  const AnyOfThree<Item> match(a, b, c);
+  const AnyOf<Item, 3> match(a, b, c);
   for (; i + match.kPerLoad <= n; i += match.kPerLoad) {
     // Stored before they are checked: a store costs less than a branch.
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
@@ -96,6 +103,39 @@ inline std::size_t WidenAscii(const std::uint8_t* p, std::size_t n, char16_t* ou
 #endif
   for (; i < n && p[i] <= 0x7F; ++i) out[i] = p[i];
   return i;
+}
+
+// The index of the first byte in [0, n) above 0x7F; n when none is.
+inline std::size_t FindHighByte(const std::uint8_t* p, std::size_t n) {
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  for (; i + 16 <= n; i += 16) {
+    const int high = _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)));
+    if (high != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(high)));
+  }
+  if (i < n && n >= 16) {
+    // The last sixteen bytes, some of them seen already.
+    const int high = _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n - 16)));
+    return high == 0 ? n : n - 16 + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(high)));
+  }
+#endif
+  for (; i < n && p[i] <= 0x7F; ++i) {
+  }
+  return i;
+}
+
+// The low byte of each of n units at `p` (the high byte when `high`), to `out`.
+inline void NarrowUnits(const char16_t* p, std::size_t n, char* out, bool high) {
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i low = _mm_set1_epi16(0x00FF);
+  for (; i + 8 <= n; i += 8) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    const __m128i bytes = high ? _mm_srli_epi16(x, 8) : _mm_and_si128(x, low);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(bytes, bytes));
+  }
+#endif
+  for (; i < n; ++i) out[i] = static_cast<char>(high ? p[i] >> 8 : p[i] & 0xFF);
 }
 
 // n 16-bit units at `p` with their two bytes exchanged, to `out`.
