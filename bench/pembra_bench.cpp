@@ -1,6 +1,8 @@
 // The dictionary library against baselines that do the same work plainly:
 //   Read/<format>            Dictionary::Read of a 20,000-entry file from a file stream,
 //   PlainRead/<format>       the same bytes from the same kind of stream into one buffer;
+//   ReadAll/<format>         Read, then the first Lookup of every entry, against Read: values
+//                            are converted at their first lookup, and this shows what that adds;
 //   Lookup/<format>/<probe>  Dictionary::Lookup of a literal, then Quillet::GetUnicode,
 //   LookupBaseline/<probe>   the literal split, found in a std::unordered_map and its text
 //                            copied into the same kind of buffer (a default text decoded from
@@ -178,6 +180,22 @@ void Read(benchmark::State& state, Format format) {
   CountAllocations(state, before);
 }
 
+void ReadAll(benchmark::State& state, Format format) {
+  UseEncodingOf(format);
+  const std::string& path = Files::Get().Path(format);
+  const std::vector<std::string>& literals = Literals(Probe::kPresent);
+  char16_t buffer[kBufferUnits];
+  const std::size_t before = gAllocations;
+  for (auto _ : state) {
+    std::ifstream in(path, std::ios::binary);
+    pembra::Dictionary dictionary;
+    dictionary.Read(&in);
+    for (const std::string& literal : literals) dictionary.Lookup(literal.c_str(), &kUtf8).GetUnicode(buffer, kBufferUnits);
+    benchmark::DoNotOptimize(buffer);
+  }
+  CountAllocations(state, before);
+}
+
 void PlainRead(benchmark::State& state, Format format) {
   const std::string& path = Files::Get().Path(format);
   const std::size_t before = gAllocations;
@@ -276,6 +294,11 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark(("Read/" + name).c_str(), Read, format)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("PlainRead/" + name).c_str(), PlainRead, format)->Unit(benchmark::kMillisecond);
     reporter.pairs.emplace_back("Read/" + name, "PlainRead/" + name);
+  }
+  for (Format format : bench::kFormats) {
+    const std::string name = bench::FormatName(format);
+    benchmark::RegisterBenchmark(("ReadAll/" + name).c_str(), ReadAll, format)->Unit(benchmark::kMillisecond);
+    reporter.pairs.emplace_back("ReadAll/" + name, "Read/" + name);
   }
   for (Probe probe : kProbes) {
     const std::string probeName = ProbeName(probe);

@@ -4,7 +4,6 @@
 
 #include "Scan.h"
 #include "TextLineScan.h"
-#include "Utf8Check.h"
 
 namespace pembra_private {
 
@@ -71,18 +70,16 @@ DictionaryReader::Result UnicodeReader::ReadAWrittenLine(WrittenLine& line) {
 }
 
 MultibyteReader::MultibyteReader(ByteReader in)
-    : DictionaryReader(in), text_(os::GetApplicationTextEncoding()) {
-  // A text that is all well-formed is so line by line: lines end at ASCII bytes,
-  // never inside a character. A text that is not is converted line by line, so
-  // that the failing line is found.
-  wellFormedUtf8_ = text_.IsUtf8() && IsWellFormedUtf8(in_.Current(), in_.Remaining());
-}
+    : DictionaryReader(in), text_(os::GetApplicationTextEncoding()) {}
 
 DictionaryReader::Result MultibyteReader::NextLine(const std::uint8_t*& start, std::size_t& length,
                                                    std::size_t (&quotes)[2]) {
   start = in_.Current();
   const std::size_t left = in_.Remaining();
-  const TextLineScan scan = ScanTextLine(start, left);
+  // UTF-8 is checked in the same pass; a line that is not well-formed is
+  // converted, which finds the fault.
+  const TextLineScan scan = ScanTextLine(start, left, text_.IsUtf8());
+  wellFormedUtf8_ = text_.IsUtf8() && scan.wellFormed;
   length = scan.length;
   quotes[0] = scan.quotes[0];
   quotes[1] = scan.quotes[1];

@@ -94,7 +94,7 @@ class MultibyteReader : public DictionaryReader {
   Result Convert(const std::uint8_t* start, std::size_t length);
 
   EightBitText text_;
-  bool wellFormedUtf8_ = false;  // the whole text, checked once
+  bool wellFormedUtf8_ = false;  // the last line is well-formed UTF-8
   bool highBytes_ = false;       // a byte of the last line is above 0x7F
 };
 

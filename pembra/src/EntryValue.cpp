@@ -48,6 +48,12 @@ UnicodeRun ConvertWrittenValue(const EntryValue& value, Region& memory, std::u16
     char16_t* room = memory.Room(value.length);
     return memory.Keep(Decode(value, room));
   }
+  if (value.form == ValueForm::kHostUnits && reinterpret_cast<std::uintptr_t>(value.data) % alignof(char16_t) == 0) {
+    // Units the escapes can be read from where they are.
+    const std::u16string_view units(static_cast<const char16_t*>(value.data), value.length / 2);
+    char16_t* room = memory.Room(units.size());
+    return memory.Keep(DictionaryEntry::ConvertEscapeSequences(units, room));
+  }
   if (scratch.size() < value.length) scratch.resize(value.length);
   const std::size_t count = Decode(value, scratch.data());
   char16_t* room = memory.Room(count);

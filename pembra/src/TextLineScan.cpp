@@ -1,8 +1,16 @@
 #include "TextLineScan.h"
 
+#include <cstring>
+
+#include "Utf8Check.h"
+
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
 #define PEMBRA_VECTOR_LINE_SCAN 1
+#pragma GCC push_options
+#pragma GCC target("avx2")
+#include "Utf8CheckAvx2.h"
+#pragma GCC pop_options
 #endif
 
 namespace pembra_private {
@@ -58,6 +66,43 @@ TextLineScan ScanSse2(const std::uint8_t* bytes, std::size_t size) {
 
 #pragma GCC push_options
 #pragma GCC target("avx2")
+// The line's end and quotes, and whether it is well-formed UTF-8, in one pass.
+// The block that holds the line's end is checked with the bytes past the end
+// taken as NUL, so a character the end cuts short is a fault; the last bytes of
+// the text are read as a block padded with NUL.
+TextLineScan ScanUtf8Avx2(const std::uint8_t* bytes, std::size_t size) {
+  TextLineScan scan;
+  std::size_t found = 0;
+  utf8_avx2::Avx2Check check;
+  const __m256i nul = _mm256_setzero_si256(), lf = _mm256_set1_epi8('\n'), cr = _mm256_set1_epi8('\r'),
+                quote = _mm256_set1_epi8('"');
+  const __m256i places = _mm256_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+                                          22, 23, 24, 25, 26, 27, 28, 29, 30, 31);
+  for (std::size_t i = 0;; i += 32) {
+    __m256i x;
+    if (i + 32 <= size) {
+      x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + i));
+    } else {
+      alignas(32) std::uint8_t rest[32] = {};
+      std::memcpy(rest, bytes + i, size - i);
+      x = _mm256_load_si256(reinterpret_cast<const __m256i*>(rest));
+    }
+    const auto ends = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_or_si256(
+        _mm256_or_si256(_mm256_cmpeq_epi8(x, nul), _mm256_cmpeq_epi8(x, lf)), _mm256_cmpeq_epi8(x, cr))));
+    const auto quotes = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(x, quote)));
+    const auto high = static_cast<unsigned>(_mm256_movemask_epi8(x));
+    if (ends != 0 && high != 0) {
+      const __m256i end = _mm256_set1_epi8(static_cast<char>(__builtin_ctz(ends)));
+      x = _mm256_and_si256(x, _mm256_cmpgt_epi8(end, places));  // the line's own bytes
+    }
+    check.Add(x);
+    if (TakeBlock(bytes, i, ends, quotes, high, scan, found)) break;
+  }
+  check.Add(nul);
+  scan.wellFormed = _mm256_testz_si256(check.faults, check.faults) != 0;
+  return scan;
+}
+
 TextLineScan ScanAvx2(const std::uint8_t* bytes, std::size_t size) {
   TextLineScan scan;
   std::size_t found = 0;
@@ -157,15 +202,17 @@ TextLineScan ScanUnicodeLine(const char16_t* units, std::size_t count, bool swap
   return scan;
 }
 
-TextLineScan ScanTextLine(const std::uint8_t* bytes, std::size_t size) {
+TextLineScan ScanTextLine(const std::uint8_t* bytes, std::size_t size, bool checkUtf8) {
+  TextLineScan scan;
 #if PEMBRA_VECTOR_LINE_SCAN
   static const bool avx2 = __builtin_cpu_supports("avx2");
-  return avx2 ? ScanAvx2(bytes, size) : ScanSse2(bytes, size);
+  if (avx2) return checkUtf8 ? ScanUtf8Avx2(bytes, size) : ScanAvx2(bytes, size);
+  scan = ScanSse2(bytes, size);
 #else
-  TextLineScan scan;
   ScanRest(bytes, size, 0, scan, 0);
-  return scan;
 #endif
+  if (checkUtf8 && scan.highBytes) scan.wellFormed = IsWellFormedUtf8(bytes, scan.length);
+  return scan;
 }
 
 }  // namespace pembra_private

@@ -13,10 +13,12 @@ struct TextLineScan {
   // those it lacks.
   std::size_t quotes[2] = {std::string_view::npos, std::string_view::npos};
   bool highBytes = false;  // a byte of the line is above 0x7F
+  bool wellFormed = true;  // when asked: the line is well-formed UTF-8 (IsWellFormedUtf8)
 };
 
-// The line at the start of the `size` bytes at `bytes`.
-TextLineScan ScanTextLine(const std::uint8_t* bytes, std::size_t size);
+// The line at the start of the `size` bytes at `bytes`; with `checkUtf8`, also
+// whether it is well-formed UTF-8.
+TextLineScan ScanTextLine(const std::uint8_t* bytes, std::size_t size, bool checkUtf8 = false);
 
 // The same for `count` UTF-16 units at `units` (with their two bytes exchanged
 // when `swapped`), whose lines also end at U+2028 and U+2029; offsets count

@@ -259,11 +259,16 @@ TEST(pembraUtf8Check, AgreesWithTheDecoderAtEveryPlace) {
 
 TEST(pembraTextLineScan, FindsTheEndAndQuotesAtEveryPlace) {
   std::mt19937 random(44);
-  const char kBytes[] = {'a', '"', '\\', '\n', '\r', '\0', '\xE9', '='};
-  for (int i = 0; i < 5000; ++i) {
-    std::string bytes(random() % 100, 'a');
-    for (char& byte : bytes) {
-      if (random() % 6 == 0) byte = kBytes[random() % std::size(kBytes)];
+  // With bytes of UTF-8 characters, whole, cut short by a line end, or out of place.
+  const char kBytes[] = {'a', '"', '\\', '\n', '\r', '\0', '=', '\xC3', '\xA9', '\xE2', '\x82', '\xAC', '\xF0', '\x9F'};
+  const std::string kCharacters[] = {"\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"};
+  for (int i = 0; i < 8000; ++i) {
+    std::string bytes;
+    for (std::size_t length = random() % 110; bytes.size() < length;) {
+      const unsigned pick = random() % 12;
+      bytes += pick == 0 ? std::string(1, kBytes[random() % std::size(kBytes)])
+               : pick == 1 ? kCharacters[random() % std::size(kCharacters)]
+                           : std::string(1, 'a');
     }
     // One character at a time.
     pembra_private::TextLineScan expected;
@@ -272,12 +277,20 @@ TEST(pembraTextLineScan, FindsTheEndAndQuotesAtEveryPlace) {
       if (static_cast<unsigned char>(bytes[end]) > 0x7F) expected.highBytes = true;
       if (bytes[end] == '"' && found < 2 && (end == 0 || bytes[end - 1] != '\\')) expected.quotes[found++] = end;
     }
-    const pembra_private::TextLineScan scan =
-        pembra_private::ScanTextLine(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    ASSERT_EQ(scan.length, end) << "case " << i;
-    ASSERT_EQ(scan.quotes[0], expected.quotes[0]) << "case " << i;
-    ASSERT_EQ(scan.quotes[1], expected.quotes[1]) << "case " << i;
-    ASSERT_EQ(scan.highBytes, expected.highBytes) << "case " << i;
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    std::vector<char16_t> units(end + 1);
+    std::size_t written = 0;
+    expected.wellFormed = pembra_private::DecodeUtf8(data, end, units.data(), written);
+    for (bool checkUtf8 : {false, true}) {
+      const pembra_private::TextLineScan scan = pembra_private::ScanTextLine(data, bytes.size(), checkUtf8);
+      ASSERT_EQ(scan.length, end) << "case " << i;
+      ASSERT_EQ(scan.quotes[0], expected.quotes[0]) << "case " << i;
+      ASSERT_EQ(scan.quotes[1], expected.quotes[1]) << "case " << i;
+      ASSERT_EQ(scan.highBytes, expected.highBytes) << "case " << i;
+      if (checkUtf8) {
+        ASSERT_EQ(scan.wellFormed, expected.wellFormed) << "case " << i;
+      }
+    }
   }
 }
 
