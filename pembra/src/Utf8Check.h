@@ -1,6 +1,6 @@
 #pragma once
-// Whether bytes are well-formed UTF-8, checked 16 or 32 bytes at a time where the
-// processor can.
+// Whether bytes are well-formed UTF-8, one character at a time: for processors
+// without the vector check that the line scan makes as it reads.
 #include <cstddef>
 #include <cstdint>
 

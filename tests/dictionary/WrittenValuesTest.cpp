@@ -215,6 +215,19 @@ TEST_F(pembraWrittenValues, HatTableIsChosenWhenTheFirstValueIsRead) {
   pembra_private::ResetHatEscapeTableChoiceForTesting();
 }
 
+// Both checks of UTF-8: the one the line scan makes as it reads, 32 bytes at a
+// time where the processor can, and the one of a character at a time.
+void ExpectChecksAgreeWithTheDecoder(const std::string& bytes, const std::string& what) {
+  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  const pembra_private::TextLineScan scan = pembra_private::ScanTextLine(data, bytes.size(), true);
+  std::vector<char16_t> units(bytes.size() + 1);
+  std::size_t written = 0;
+  ASSERT_EQ(scan.wellFormed, pembra_private::DecodeUtf8(data, scan.length, units.data(), written)) << what;
+  ASSERT_EQ(pembra_private::IsWellFormedUtf8(data, bytes.size()),
+            pembra_private::DecodeUtf8(data, bytes.size(), units.data(), written))
+      << what;
+}
+
 TEST(pembraUtf8Check, AgreesWithTheDecoderAtEveryPlace) {
   // Sequences at the edges of what is allowed, each at every offset of a frame
   // longer than two blocks of the vector check, and cut by the end.
@@ -229,12 +242,9 @@ TEST(pembraUtf8Check, AgreesWithTheDecoderAtEveryPlace) {
         std::string bytes(72, 'a');
         bytes.replace(at, sequence.size(), sequence);
         bytes.resize(size);
-        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-        std::vector<char16_t> units(bytes.size());
-        std::size_t written = 0;
-        ASSERT_EQ(pembra_private::IsWellFormedUtf8(data, bytes.size()),
-                  pembra_private::DecodeUtf8(data, bytes.size(), units.data(), written))
-            << "sequence " << &sequence - sequences.data() << " at " << at << " size " << size;
+        ASSERT_NO_FATAL_FAILURE(ExpectChecksAgreeWithTheDecoder(
+            bytes, "sequence " + std::to_string(&sequence - sequences.data()) + " at " + std::to_string(at) +
+                       " size " + std::to_string(size)));
       }
     }
   }
@@ -244,16 +254,11 @@ TEST(pembraUtf8Check, AgreesWithTheDecoderAtEveryPlace) {
     std::string bytes;
     const std::size_t length = random() % 130;
     while (bytes.size() < length) {
-      const char32_t codes[] = {0x41, 0xE9, 0x7FF, 0x263A, 0xFFFF, 0x10000, 0x10FFFF, 0};
+      const char32_t codes[] = {0x41, 0xE9, 0x7FF, 0x263A, 0xFFFF, 0x10000, 0x10FFFF, 0x0A};
       bytes += Utf8(codes[random() % std::size(codes)]);
       if (random() % 200 == 0) bytes[random() % bytes.size()] = static_cast<char>(random());
     }
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    std::vector<char16_t> units(bytes.size() + 1);
-    std::size_t written = 0;
-    ASSERT_EQ(pembra_private::IsWellFormedUtf8(data, bytes.size()),
-              pembra_private::DecodeUtf8(data, bytes.size(), units.data(), written))
-        << "case " << i;
+    ASSERT_NO_FATAL_FAILURE(ExpectChecksAgreeWithTheDecoder(bytes, "case " + std::to_string(i)));
   }
 }
 
