@@ -66,11 +66,11 @@ TextLineScan ScanSse2(const std::uint8_t* bytes, std::size_t size) {
 
 #pragma GCC push_options
 #pragma GCC target("avx2")
-// The line's end and quotes, and whether it is well-formed UTF-8, in one pass.
-// The block that holds the line's end is checked with the bytes past the end
-// taken as NUL, so a character the end cuts short is a fault; the last bytes of
-// the text are read as a block padded with NUL.
-TextLineScan ScanUtf8Avx2(const std::uint8_t* bytes, std::size_t size) {
+// The line's end and quotes, and with `checkUtf8` whether it is well-formed
+// UTF-8, in one pass. The block that holds the line's end is checked with the
+// bytes past the end taken as NUL, so a character the end cuts short is a fault;
+// the last bytes of the text are read as a block padded with NUL.
+TextLineScan ScanAvx2(const std::uint8_t* bytes, std::size_t size, bool checkUtf8) {
   TextLineScan scan;
   std::size_t found = 0;
   utf8_avx2::Avx2Check check;
@@ -91,33 +91,19 @@ TextLineScan ScanUtf8Avx2(const std::uint8_t* bytes, std::size_t size) {
         _mm256_or_si256(_mm256_cmpeq_epi8(x, nul), _mm256_cmpeq_epi8(x, lf)), _mm256_cmpeq_epi8(x, cr))));
     const auto quotes = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(x, quote)));
     const auto high = static_cast<unsigned>(_mm256_movemask_epi8(x));
-    if (ends != 0 && high != 0) {
-      const __m256i end = _mm256_set1_epi8(static_cast<char>(__builtin_ctz(ends)));
-      x = _mm256_and_si256(x, _mm256_cmpgt_epi8(end, places));  // the line's own bytes
+    if (checkUtf8) {
+      if (ends != 0 && high != 0) {
+        const __m256i end = _mm256_set1_epi8(static_cast<char>(__builtin_ctz(ends)));
+        x = _mm256_and_si256(x, _mm256_cmpgt_epi8(end, places));  // the line's own bytes
+      }
+      check.Add(x);
     }
-    check.Add(x);
     if (TakeBlock(bytes, i, ends, quotes, high, scan, found)) break;
   }
-  check.Add(nul);
-  scan.wellFormed = _mm256_testz_si256(check.faults, check.faults) != 0;
-  return scan;
-}
-
-TextLineScan ScanAvx2(const std::uint8_t* bytes, std::size_t size) {
-  TextLineScan scan;
-  std::size_t found = 0;
-  const __m256i nul = _mm256_setzero_si256(), lf = _mm256_set1_epi8('\n'), cr = _mm256_set1_epi8('\r'),
-                quote = _mm256_set1_epi8('"');
-  std::size_t i = 0;
-  for (; i + 32 <= size; i += 32) {
-    const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + i));
-    const auto ends = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_or_si256(
-        _mm256_or_si256(_mm256_cmpeq_epi8(x, nul), _mm256_cmpeq_epi8(x, lf)), _mm256_cmpeq_epi8(x, cr))));
-    const auto quotes = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(x, quote)));
-    const auto high = static_cast<unsigned>(_mm256_movemask_epi8(x));
-    if (TakeBlock(bytes, i, ends, quotes, high, scan, found)) return scan;
+  if (checkUtf8) {
+    check.Add(nul);
+    scan.wellFormed = _mm256_testz_si256(check.faults, check.faults) != 0;
   }
-  ScanRest(bytes, size, i, scan, found);
   return scan;
 }
 #pragma GCC pop_options
@@ -206,7 +192,7 @@ TextLineScan ScanTextLine(const std::uint8_t* bytes, std::size_t size, bool chec
   TextLineScan scan;
 #if PEMBRA_VECTOR_LINE_SCAN
   static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) return checkUtf8 ? ScanUtf8Avx2(bytes, size) : ScanAvx2(bytes, size);
+  if (avx2) return ScanAvx2(bytes, size, checkUtf8);
   scan = ScanSse2(bytes, size);
 #else
   ScanRest(bytes, size, 0, scan, 0);
