@@ -192,7 +192,7 @@ void Dictionary::StoreTextEntry(std::string_view key, const EntryValue& value, H
   if (readingText_) {
     table_.ReplaceSoon(key, value, keyBytes);
   } else {
-    table_.Replace(key, value, table_.IndexHash(key), keyBytes);
+    table_.Replace(key, value, keyBytes);
   }
 }
 

@@ -84,11 +84,13 @@ class Dictionary {
   // Stores a text entry line kept as `file` writes it; a rejected line marks the
   // dictionary invalid.
   void AddWrittenLine(const WrittenLine& line, const ByteBuffer& file);
-  // Stores `key` -> `value` of a text line: the key's place in the index is
-  // fetched while the caller works on the value.
+  // Fixes the hat escape table, as converting a value does, before a text value
+  // kept as written is stored.
   void ChooseHatTable();
   // key_ = the low byte of each unit of `key`.
   void NarrowKey(std::u16string_view key);
+  // Stores `key` -> `value` of a text line; while a text is read, the key's place
+  // in the index is fetched while the next lines are read.
   void StoreTextEntry(std::string_view key, const EntryValue& value, HashTableGeneric::KeyBytes keyBytes);
   void ReadBinary(const RefPtr<ByteBuffer>& bytes);
   void ReadVersion2(ByteReader& in, bool hasEndianByte, const RefPtr<ByteBuffer>& bytes);

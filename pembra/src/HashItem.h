@@ -21,9 +21,6 @@ class DictionaryEntry {
   DictionaryEntry& operator=(const DictionaryEntry&) = delete;
 
   std::string_view Key() const { return key_; }
-  // The value as the entry keeps it: its table converts a pending one at its
-  // first lookup.
-  const EntryValue& StoredValue() const { return value_; }
   // The next entry of the same bucket.
   const DictionaryEntry* Next() const { return next_; }
 

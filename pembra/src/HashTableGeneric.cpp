@@ -36,10 +36,6 @@ DictionaryEntry* HashTableGeneric::NewEntry(std::string_view key, const EntryVal
   return new (memory) DictionaryEntry(key, value, static_cast<std::uint32_t>(count_++));
 }
 
-void HashTableGeneric::Insert(std::string_view key, const EntryValue& value, KeyBytes keyBytes) {
-  Link(index_.Locate(key), key, value, keyBytes);
-}
-
 std::optional<UnicodeRun> HashTableGeneric::FindValue(std::string_view key) const {
   DictionaryEntry* entry = index_.Find(key);
   if (entry == nullptr) return std::nullopt;

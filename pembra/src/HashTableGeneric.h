@@ -33,9 +33,6 @@ class HashTableGeneric {
     kKept,  // used where they are: they belong to an owner given to Keep
   };
 
-  // `key` -> `value` becomes the head of the chain of the key's bucket. Whatever
-  // holds a value's units or bytes is kept as long as the table.
-  void Insert(std::string_view key, const EntryValue& value, KeyBytes keyBytes = KeyBytes::kCopy);
   // Keeps `owner` (of key bytes or values) alive as long as the table.
   void Keep(const RefCountObj& owner);
 
@@ -68,22 +65,17 @@ class HashTableGeneric {
   // when no entry has the key.
   std::optional<UnicodeRun> FindValue(std::string_view key) const;
   // The later of two text lines with one key wins: the first entry of the key's
-  // chain that has the key takes the value; without one, Insert.
-  void Replace(std::string_view key, const EntryValue& value, KeyBytes keyBytes = KeyBytes::kCopy) {
-    Replace(key, value, IndexHash(key), keyBytes);
+  // chain that has the key takes the value; without one, `key` -> `value` becomes
+  // the head of the chain of the key's bucket. Whatever holds a value's units or
+  // bytes is kept as long as the table.
+  void Replace(std::string_view key, const EntryValue& value, KeyBytes keyBytes) {
+    Replace(key, value, index_.HashOf(key), keyBytes);
   }
-  // Replace with the key's IndexHash.
-  void Replace(std::string_view key, const EntryValue& value, std::uint64_t hash, KeyBytes keyBytes = KeyBytes::kCopy);
   // Replace, done a few entries later, so that the key's place in the index is
   // fetched meanwhile; in order, so the later of two lines with one key still
   // wins. FlushReplacements does the rest before the table is used.
   void ReplaceSoon(std::string_view key, const EntryValue& value, KeyBytes keyBytes);
   void FlushReplacements();
-  // The hash by which the index finds a key. PrefetchIndex starts fetching its
-  // place, so that a Replace a little later does not wait for memory.
-  std::uint64_t IndexHash(std::string_view key) const { return index_.HashOf(key); }
-  void PrefetchIndex(std::uint64_t hash) const { index_.Prefetch(hash); }
-
   // Room for `count` more entries without the index growing.
   void Reserve(std::size_t count) { index_.Reserve(index_.Size() + count); }
   // Every entry of every chain, found or not.
@@ -94,6 +86,8 @@ class HashTableGeneric {
   std::size_t IndexProbes() const { return index_.Probes(); }
 
  private:
+  // Replace with the key's hash in the index.
+  void Replace(std::string_view key, const EntryValue& value, std::uint64_t hash, KeyBytes keyBytes);
   DictionaryEntry* NewEntry(std::string_view key, const EntryValue& value, KeyBytes keyBytes);
   // Keeps `owner` alive as long as the table (nothing for null).
   void KeepOwner(const RefCountObj* owner);
